@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ColourRows.h"
+#include "pattern/PatternEngine.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+
+class PictureBox;
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace kaleidra {
+class RandomSource;
+}
+
+// The main window: the drawing area, the start/stop button, the six colour
+// range rows and the menus, wired to the pattern engine.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int clientWidth = 847;
+    static constexpr int clientHeight = 655;
+    static constexpr int tickMilliseconds = 100;
+
+    explicit Form1(kaleidra::RandomSource &random, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    kaleidra::PatternEngine &engine() { return m_engine; }
+    PictureBox *pictureBox() const { return Picture1; }
+    QAction *saveAction() const { return mnuSave; }
+
+private slots:
+    void comstart_Click();
+    void Timer1_Timer();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExit_Click();
+    void mnuMokuji_Click();
+    void mnuVersion_Click();
+
+private:
+    void buildMenus();
+    void buildControls();
+    void Form_Load();
+    void colourSliderChange(int row);
+
+    kaleidra::PatternEngine m_engine;
+    QTimer Timer1;
+    PictureBox *Picture1 = nullptr;
+    QPushButton *comstart = nullptr;
+    std::array<QScrollBar *, colourRows.size()> m_sliders {};
+    std::array<QLabel *, colourRows.size()> m_readouts {};
+    QAction *mnuSave = nullptr;
+    QAction *mnuSaveAs = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *mnuMokuji = nullptr;
+    QAction *mnuVersion = nullptr;
+};

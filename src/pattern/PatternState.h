@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace kaleidra {
+
+class RandomSource;
+
+// The variables the main window keeps for the whole life of the program.
+// Every field is 0 until loadPatternState() gives the start values.
+struct PatternState {
+    static constexpr int termCapacity = 31;
+    using Terms = std::array<std::int16_t, termCapacity>;
+
+    std::int16_t kansuu = 0;
+    std::int16_t running = 0;
+    Terms xAmp {};
+    Terms yAmp {};
+    Terms xFreq {};
+    Terms yFreq {};
+    std::int16_t henka = 0;
+    std::int16_t curR = 0;
+    std::int16_t curG = 0;
+    std::int16_t curB = 0;
+    std::int16_t dirR = 0;
+    std::int16_t dirG = 0;
+    std::int16_t dirB = 0;
+    double bairitu = 0.0;
+    std::int16_t minR = 0;
+    std::int16_t maxR = 0;
+    std::int16_t minG = 0;
+    std::int16_t maxG = 0;
+    std::int16_t minB = 0;
+    std::int16_t maxB = 0;
+};
+
+// Start values: not running, scale 5.0, nine terms, no extra nudges, a random
+// pen colour (three draws: red, green, blue) and the full 0–255 colour ranges.
+void loadPatternState(PatternState &state, RandomSource &random);
+
+} // namespace kaleidra

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+class QWidget;
+
+// Window positions and screen sizes are measured in twips, 15 to a pixel.
+namespace Twips {
+
+constexpr int perPixel = 15;
+
+// The size of the screen a widget is on (the primary screen without one).
+QSize screenSize(const QWidget *widget = nullptr);
+
+// A quarter of the screen from the left and from the top, as W\2 − W\4 and
+// H\4 with whole-number divisions that truncate.
+QPoint quarterPlacement(QSize screen);
+
+QPoint toPixels(QPoint twips);
+
+} // namespace Twips
