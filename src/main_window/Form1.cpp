@@ -1,6 +1,10 @@
 #include "Form1.h"
 
 #include "PictureBox.h"
+#include "files/Form2.h"
+#include "files/Module1.h"
+#include "files/SavePicture.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -164,10 +168,16 @@ void Form1::colourSliderChange(int row)
 
 void Form1::mnuSave_Click()
 {
+    Q_ASSERT(!Module1::saveFileName.isEmpty());
+    savePicture(Picture1->image(), Module1::saveFileName, this);
 }
 
 void Form1::mnuSaveAs_Click()
 {
+    Form2 chooser(Picture1->image(), mnuSave, m_startFolder);
+    chooser.setFilePattern(QStringLiteral("*.bmp"));
+    chooser.move(Twips::toPixels(Twips::quarterPlacement(Twips::screenSize(this))));
+    chooser.exec();
 }
 
 void Form1::mnuExit_Click()

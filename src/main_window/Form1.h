@@ -3,6 +3,7 @@
 #include "ColourRows.h"
 #include "pattern/PatternEngine.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -61,4 +62,6 @@ private:
     QAction *mnuExit = nullptr;
     QAction *mnuMokuji = nullptr;
     QAction *mnuVersion = nullptr;
+    // Every Save As opens here; the program never changes its current folder.
+    const QString m_startFolder = QDir::currentPath();
 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QListWidget>
+
+// The names of those files of one folder that match a pattern, whatever the
+// case of their letters.
+class FileListBox : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit FileListBox(QWidget *parent = nullptr);
+
+    void setPath(const QString &folder);
+    void setPattern(const QString &pattern);
+
+private:
+    void refresh();
+
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+};

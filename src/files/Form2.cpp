@@ -1,0 +1,124 @@
+#include "Form2.h"
+
+#include "DirListBox.h"
+#include "DriveListBox.h"
+#include "FileListBox.h"
+#include "Module1.h"
+#include "SavePath.h"
+#include "SavePicture.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+Form2::Form2(const QImage &picture, QAction *mnuSave, const QString &startFolder, QWidget *parent)
+    : QDialog(parent)
+    , m_picture(picture)
+    , m_mnuSave(mnuSave)
+    , m_startFolder(startFolder)
+{
+    Q_ASSERT(mnuSave);
+    setWindowTitle(QStringLiteral("画像を保存"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kaleidra-picture.xpm")));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(clientWidth, clientHeight);
+    buildControls();
+
+    // A start folder removed since start-up gives way to its nearest parent.
+    QString folder = startFolder;
+    while (!Dir1->setPath(folder) && !QDir(folder).isRoot())
+        folder = QFileInfo(folder).absolutePath();
+}
+
+Form2::~Form2() = default;
+
+void Form2::buildControls()
+{
+    Drive1 = new DriveListBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(8, 8, 257, 20);
+    connect(Drive1, &DriveListBox::driveChanged, this, &Form2::Drive1_Change);
+
+    Dir1 = new DirListBox(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(8, 40, 249, 146);
+    connect(Dir1, &DirListBox::pathChanged, this, &Form2::Dir1_Change);
+
+    File1 = new FileListBox(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(8, 192, 249, 150);
+    // Clicking the picked file again brings its name back; arrow keys pick too.
+    connect(File1, &QListWidget::itemClicked, this, &Form2::File1_Click);
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Form2::File1_Click);
+
+    txtTargetFile = new QLineEdit(QStringLiteral("File1"), this);
+    txtTargetFile->setObjectName(QStringLiteral("txtTargetFile"));
+    txtTargetFile->setGeometry(8, 352, 249, 18);
+
+    Command1 = new QPushButton(QStringLiteral("保存"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(272, 328, 65, 49);
+    // Enter in the name box or a list must not save.
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    QWidget::setTabOrder(Drive1, Dir1);
+    QWidget::setTabOrder(Dir1, File1);
+    QWidget::setTabOrder(File1, txtTargetFile);
+    QWidget::setTabOrder(txtTargetFile, Command1);
+}
+
+void Form2::setFilePattern(const QString &pattern)
+{
+    File1->setPattern(pattern);
+}
+
+// A drive's current folder is the start folder on its own drive, the root
+// on any other, since the program never changes the current folder.
+void Form2::Drive1_Change()
+{
+    const QString drive = Drive1->drive();
+    const bool startDrive = DriveListBox::driveOf(m_startFolder) == drive;
+    if (!Dir1->setPath(startDrive ? m_startFolder : drive))
+        Drive1->setDrive(DriveListBox::driveOf(Dir1->path()));
+}
+
+// Folders of other mounted file systems are reached through the folder list
+// too; the drive list follows, so it always names the drive saved to.
+void Form2::Dir1_Change()
+{
+    File1->setPath(Dir1->path());
+    Drive1->setDrive(DriveListBox::driveOf(Dir1->path()));
+}
+
+void Form2::File1_Click()
+{
+    const QList<QListWidgetItem *> picked = File1->selectedItems();
+    if (!picked.isEmpty())
+        txtTargetFile->setText(SavePath::nameFromListedFile(picked.first()->text()));
+}
+
+void Form2::Command1_Click()
+{
+    const QString path = SavePath::targetPath(Dir1->path(), txtTargetFile->text());
+    if (PictureFile::length(path).value_or(0) > 0) {
+        const QString question = QDir::toNativeSeparators(path)
+            + QStringLiteral(" ファイルは既に存在します。上書きしますか？");
+        if (!MessageBoxes::askYesNo(this, QStringLiteral("ピコパタン"), question)) {
+            reject();
+            return;
+        }
+    }
+    // The user may try another folder or name after a failure.
+    if (!savePicture(m_picture, path, this))
+        return;
+    Module1::saveFileName = path;
+    m_mnuSave->setEnabled(true);
+    accept();
+}

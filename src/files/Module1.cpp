@@ -1,0 +1,7 @@
+#include "Module1.h"
+
+namespace Module1 {
+
+QString saveFileName;
+
+} // namespace Module1

@@ -1,0 +1,13 @@
+#include "SavePicture.h"
+
+#include "SavePath.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureFile.h"
+
+bool savePicture(const QImage &picture, const QString &path, QWidget *parent)
+{
+    const PictureFile::SaveResult result = PictureFile::writeBmp(picture, path);
+    if (!result.ok())
+        MessageBoxes::showError(parent, SavePath::failureMessage(path, result.failure));
+    return result.ok();
+}
