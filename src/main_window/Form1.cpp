@@ -1,9 +1,13 @@
 #include "Form1.h"
 
 #include "PictureBox.h"
+#include "about/HelpKey.h"
+#include "about/HelpPath.h"
+#include "about/frmAbout.h"
 #include "files/Form2.h"
 #include "files/Module1.h"
 #include "files/SavePicture.h"
+#include "platform/Runtime.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -182,12 +186,22 @@ void Form1::mnuSaveAs_Click()
 
 void Form1::mnuExit_Click()
 {
+    Runtime::endProgram();
 }
 
 void Form1::mnuMokuji_Click()
 {
+    if (!m_help)
+        m_help = new HelpKey(this);
+    m_help->setHelpFile(helpFilePath(Runtime::programFolder()));
+    // Queued, so the menu has closed and the key reaches whichever window
+    // has the focus then, as a key the user pressed would.
+    Runtime::postKeyPress(Qt::Key_F1);
 }
 
 void Form1::mnuVersion_Click()
 {
+    auto *about = new frmAbout(this);
+    about->move(Twips::toPixels(Twips::quarterPlacement(Twips::screenSize(this))));
+    about->exec();
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class HelpKey;
 class PictureBox;
 class QAction;
 class QLabel;
@@ -62,6 +63,7 @@ private:
     QAction *mnuExit = nullptr;
     QAction *mnuMokuji = nullptr;
     QAction *mnuVersion = nullptr;
+    HelpKey *m_help = nullptr;
     // Every Save As opens here; the program never changes its current folder.
     const QString m_startFolder = QDir::currentPath();
 };

@@ -1,0 +1,8 @@
+#include "HelpPath.h"
+
+#include <QDir>
+
+QString helpFilePath(const QString &programFolder)
+{
+    return programFolder + QDir::separator() + QStringLiteral("kaleidra.hlp");
+}

@@ -1,0 +1,37 @@
+#include "Runtime.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace Runtime {
+
+QString programFolder()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+void postKeyPress(Qt::Key key)
+{
+    QObject *receiver = QApplication::focusWidget();
+    if (!receiver)
+        receiver = QApplication::activeWindow();
+    if (!receiver)
+        receiver = QCoreApplication::instance();
+    QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+void endProgram()
+{
+    // Hidden first, so nothing is shown or takes input while the event loops
+    // unwind. Hiding a modal window ends its own loop, and exit() ends every
+    // loop still running, so no nested exec() keeps the program alive.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace Runtime

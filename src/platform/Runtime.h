@@ -1,0 +1,23 @@
+#pragma once
+
+#include <Qt>
+
+class QString;
+
+// What the program asks of its runtime: where it lives, a key press into its
+// own input, and ending.
+namespace Runtime {
+
+// The folder of the program file in the system's notation, with a trailing
+// separator only at the root.
+QString programFolder();
+
+// Queues a press and release of the key for the focused widget (else the
+// active window, else the application); it is handled after the caller
+// has returned to the event loop.
+void postKeyPress(Qt::Key key);
+
+// Ends the program with status 0 at once, whatever windows are open.
+void endProgram();
+
+} // namespace Runtime

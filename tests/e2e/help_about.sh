@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Help > Version shows the About window a quarter of the screen in from the
+# top left and Esc closes it; Help > Contents opens the help viewer beside
+# the main window showing the help text; File > Exit then ends the program
+# during a run with the viewer open, with status 0.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_program
+
+# Clicks only give the window under the pointer the keyboard; the drawing
+# area takes them without reacting.
+click_client 300 300
+keys alt+h v
+ABOUT=$(window_id "ﾊﾞｰｼﾞｮﾝ情報") || fail "Help > Version showed no About window"
+sleep 0.3
+window_geometry "$ABOUT"
+# 1280 × 1024 pixels: W\2 − W\4 = 4800 twips, H\4 = 3840 twips.
+[ "$WX,$WY" = "320,256" ] || fail "the About window is at $WX,$WY, not 320,256"
+[ "${WW}x$WH" = "374x134" ] || fail "the About window is ${WW}x$WH, not 374x134"
+shot "$WORK/about.png"
+convert "$WORK/about.png" -crop "${WW}x$WH+$WX+$WY" +repage "$WORK/about-window.png"
+colours=$(convert "$WORK/about-window.png" -format '%k' info:)
+[ "$colours" -gt 20 ] || fail "the About window shows only $colours colours: no icon or text"
+
+xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
+keys Escape
+for _ in $(seq 30); do
+    xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' >/dev/null 2>&1 && fail "Esc did not close the About window"
+
+click_client 736 28
+click_client 300 300
+keys alt+h h
+VIEWER=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
+sleep 0.5
+window_geometry "$VIEWER"
+[ "$WX" -ge 847 ] || fail "the help viewer covers the main window (left edge $WX)"
+shot "$WORK/help.png"
+convert "$WORK/help.png" -crop "${WW}x$WH+$WX+$WY" +repage "$WORK/help-window.png"
+# Black text on white: a page of help is a good share of dark pixels.
+dark=$(convert "$WORK/help-window.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
+[ "$dark" -gt 5000 ] || fail "the help viewer shows only $dark dark pixels: no help text"
+kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before Exit"
+
+click_client 300 300
+keys alt+f x
+for _ in $(seq 20); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$PROGRAM_PID" 2>/dev/null && fail "File > Exit did not end the program within 2 s"
+status=0
+wait "$PROGRAM_PID" || status=$?
+PROGRAM_PID=
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$WORK/program.log")"
+[ -z "$(xdotool search --onlyvisible --name '^カレイドラ ヘルプ$' 2>/dev/null)" ] || fail "the help viewer outlived the program"
+echo "about at 320,256 and closed by Esc; help viewer beside the window with $dark dark pixels; exit status 0"
