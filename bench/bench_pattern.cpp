@@ -1,6 +1,4 @@
-#include "RecordingSink.h"
 #include "ReferenceRenderer.h"
-#include "SampleStates.h"
 #include "pattern/PatternRenderer.h"
 
 #include <algorithm>

@@ -17,6 +17,9 @@ using kaleidra::ScriptedRandom;
 
 namespace {
 
+const char *const sliders[] = { "HScroll1", "HScroll2", "HScroll3", "HScroll4", "HScroll5", "HScroll6" };
+const char *const readouts[] = { "lab_R1", "lab_R2", "lab_G1", "lab_G2", "lab_B1", "lab_B2" };
+
 int litPixels(const Picture &picture)
 {
     int count = 0;
@@ -76,12 +79,10 @@ void TestForm1::startUpState()
     QCOMPARE(state.curB, 0);
     QCOMPARE(random.draws(), 3);
 
-    const char *readouts[] = { "lab_R1", "lab_R2", "lab_G1", "lab_G2", "lab_B1", "lab_B2" };
-    const char *sliders[] = { "HScroll1", "HScroll2", "HScroll3", "HScroll4", "HScroll5", "HScroll6" };
-    const char *expected[] = { "0", "255", "0", "255", "0", "255" };
     for (int row = 0; row < 6; ++row) {
-        QCOMPARE(child<QLabel>(window, readouts[row])->text(), QString::fromLatin1(expected[row]));
-        QCOMPARE(child<QScrollBar>(window, sliders[row])->value(), QString::fromLatin1(expected[row]).toInt());
+        const int expected = row % 2 ? 255 : 0;
+        QCOMPARE(child<QLabel>(window, readouts[row])->text(), QString::number(expected));
+        QCOMPARE(child<QScrollBar>(window, sliders[row])->value(), expected);
     }
     QCOMPARE(litPixels(window.engine().picture()), 0);
 }
@@ -93,8 +94,6 @@ void TestForm1::layout_data()
 
     QTest::newRow("drawing area") << "Picture1" << QRect(8, 8, 634, 634);
     QTest::newRow("start button") << "comstart" << QRect(696, 8, 81, 41);
-    const char *sliders[] = { "HScroll1", "HScroll2", "HScroll3", "HScroll4", "HScroll5", "HScroll6" };
-    const char *readouts[] = { "lab_R1", "lab_R2", "lab_G1", "lab_G2", "lab_B1", "lab_B2" };
     for (int row = 0; row < 6; ++row) {
         const int top = 72 + 24 * row;
         QTest::newRow(sliders[row]) << sliders[row] << QRect(688, top, 121, 17);
@@ -174,8 +173,6 @@ void TestForm1::sliderPairs()
 
     ScriptedRandom random;
     Form1 window(random);
-    const char *sliders[] = { "HScroll1", "HScroll2", "HScroll3", "HScroll4", "HScroll5", "HScroll6" };
-    const char *readouts[] = { "lab_R1", "lab_R2", "lab_G1", "lab_G2", "lab_B1", "lab_B2" };
     const int partner = moved ^ 1;
     const bool movedIsMinimum = moved % 2 == 0;
     auto *slider = child<QScrollBar>(window, sliders[moved]);

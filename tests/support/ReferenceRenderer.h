@@ -1,13 +1,68 @@
 #pragma once
 
-namespace kaleidra {
+#include "pattern/PatternState.h"
+#include "pattern/PlotSink.h"
 
-class PlotSink;
-struct PatternState;
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace kaleidra {
 
 // The pattern walked one step at a time with the cosine and sine of every
 // phase worked out afresh: slow, but plainly right, so drawPattern() is
-// checked against it point for point.
-void referenceDrawPattern(PatternState &state, PlotSink &sink);
+// checked against it point for point. Leaves the colour as it is.
+void referenceDrawPattern(const PatternState &state, PlotSink &sink);
+
+struct PlottedPoint {
+    float x;
+    float y;
+    std::uint32_t colour;
+};
+
+class RecordingSink : public PlotSink {
+public:
+    void plot(float x, float y, std::uint32_t colour) override { points.push_back({x, y, colour}); }
+
+    std::vector<PlottedPoint> points;
+};
+
+// Bit for bit, so that −0.0 against +0.0 or a different NaN counts as a difference.
+inline bool samePoints(const std::vector<PlottedPoint> &a, const std::vector<PlottedPoint> &b)
+{
+    static_assert(sizeof(PlottedPoint) == 12, "padding would take part in the comparison");
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const PlottedPoint &p, const PlottedPoint &q) { return std::memcmp(&p, &q, sizeof p) == 0; });
+}
+
+// A state as a run meets it: nine terms, amplitudes 0–10, frequencies 1–10,
+// scale 5; the sliders keep each colour's bounds in order but may leave the
+// pen colour outside them.
+inline PatternState sampleRunState(std::mt19937 &generator)
+{
+    const auto whole = [&generator](int low, int high) {
+        return std::int16_t(std::uniform_int_distribution<int>(low, high)(generator));
+    };
+    PatternState state;
+    state.kansuu = 9;
+    state.bairitu = 5.0;
+    for (int i = 0; i < state.kansuu; ++i) {
+        state.xAmp[i] = whole(0, 10);
+        state.yAmp[i] = whole(0, 10);
+        state.xFreq[i] = whole(1, 10);
+        state.yFreq[i] = whole(1, 10);
+    }
+    std::int16_t *channels[3][4] = {{&state.curR, &state.dirR, &state.minR, &state.maxR},
+                                    {&state.curG, &state.dirG, &state.minG, &state.maxG},
+                                    {&state.curB, &state.dirB, &state.minB, &state.maxB}};
+    for (auto &channel : channels) {
+        *channel[0] = whole(0, 255);
+        *channel[1] = whole(0, 1);
+        *channel[2] = whole(0, 255);
+        *channel[3] = whole(*channel[2], 255);
+    }
+    return state;
+}
 
 } // namespace kaleidra

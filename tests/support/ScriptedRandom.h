@@ -11,18 +11,21 @@ namespace kaleidra {
 // empty, and counts every draw so a test can check how many were taken.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(float fallback = 0.0f);
+    explicit ScriptedRandom(float fallback = 0.0f) : m_fallback(fallback) {}
 
-    void queue(float value);
-    void queue(std::initializer_list<float> values);
+    void queue(std::initializer_list<float> values) { m_queued.insert(m_queued.end(), values); }
 
-    float next() override;
+    float next() override
+    {
+        ++m_draws;
+        return m_used < m_queued.size() ? m_queued[m_used++] : m_fallback;
+    }
 
     int draws() const { return m_draws; }
-    int pending() const { return int(m_queued.size()); }
 
 private:
     std::deque<float> m_queued;
+    std::size_t m_used = 0;
     float m_fallback;
     int m_draws = 0;
 };
