@@ -11,12 +11,8 @@ start_program
 # area takes them without reacting.
 click_client 300 300
 keys alt+h v
-ABOUT=$(window_id "ﾊﾞｰｼﾞｮﾝ情報") || fail "Help > Version showed no About window"
-sleep 0.3
+ABOUT=$(expect_quarter_window "ﾊﾞｰｼﾞｮﾝ情報" 374 134)
 window_geometry "$ABOUT"
-# 1280 × 1024 pixels: W\2 − W\4 = 4800 twips, H\4 = 3840 twips.
-[ "$WX,$WY" = "320,256" ] || fail "the About window is at $WX,$WY, not 320,256"
-[ "${WW}x$WH" = "374x134" ] || fail "the About window is ${WW}x$WH, not 374x134"
 shot "$WORK/about.png"
 convert "$WORK/about.png" -crop "${WW}x$WH+$WX+$WY" +repage "$WORK/about-window.png"
 colours=$(convert "$WORK/about-window.png" -format '%k' info:)

@@ -54,6 +54,19 @@ window_geometry() {
     WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
 }
 
+# expect_quarter_window TITLE WIDTH HEIGHT: waits for the window, checks it
+# stands a quarter of the screen from the left and the top (1280 × 1024 pixels
+# are 19200 × 15360 twips: 19200\2 − 19200\4 = 4800, 15360\4 = 3840, so
+# 320, 256) with that size, and prints its id.
+expect_quarter_window() {
+    local id
+    id=$(window_id "$1") || fail "no window \"$1\" appeared"
+    sleep 0.3
+    window_geometry "$id"
+    [ "$WX,$WY,${WW}x$WH" = "320,256,$2x$3" ] || fail "\"$1\" is ${WW}x$WH at $WX,$WY, not $2x$3 at 320,256"
+    echo "$id"
+}
+
 # start_program [FOLDER]: starts the program in FOLDER (default: a scratch
 # folder) and waits for its window. Sets MAIN, and CX, CY: the screen position
 # of the client area's top left corner, below the menu bar.

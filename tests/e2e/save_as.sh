@@ -25,12 +25,8 @@ file_changes() {
 click_client 736 28
 sleep 0.5
 menu a
-CHOOSER=$(window_id "画像を保存") || fail "the chooser did not open"
-sleep 0.3
+CHOOSER=$(expect_quarter_window "画像を保存" 345 384)
 window_geometry "$CHOOSER"
-# 1280 × 1024 pixels are 19200 × 15360 twips: 19200\2 − 19200\4 = 4800, 15360\4 = 3840.
-[ "$WX,$WY" = "320,256" ] || fail "the chooser opened at $WX,$WY, not 320,256"
-[ "${WW}x$WH" = "345x384" ] || fail "the chooser is ${WW}x$WH, not 345x384"
 
 shot "$WORK/behind1.png"
 sleep 1
