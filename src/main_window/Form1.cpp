@@ -180,7 +180,7 @@ void Form1::mnuSaveAs_Click()
 {
     Form2 chooser(Picture1->image(), mnuSave, m_startFolder);
     chooser.setFilePattern(QStringLiteral("*.bmp"));
-    chooser.move(Twips::toPixels(Twips::quarterPlacement(Twips::screenSize(this))));
+    chooser.move(Twips::quarterOfScreen(this));
     chooser.exec();
 }
 
@@ -202,6 +202,6 @@ void Form1::mnuMokuji_Click()
 void Form1::mnuVersion_Click()
 {
     auto *about = new frmAbout(this);
-    about->move(Twips::toPixels(Twips::quarterPlacement(Twips::screenSize(this))));
+    about->move(Twips::quarterOfScreen(this));
     about->exec();
 }

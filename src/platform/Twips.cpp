@@ -27,4 +27,9 @@ QPoint toPixels(QPoint twips)
     return { twips.x() / perPixel, twips.y() / perPixel };
 }
 
+QPoint quarterOfScreen(const QWidget *widget)
+{
+    return toPixels(quarterPlacement(screenSize(widget)));
+}
+
 } // namespace Twips

@@ -19,4 +19,8 @@ QPoint quarterPlacement(QSize screen);
 
 QPoint toPixels(QPoint twips);
 
+// Where a window of the program opens: the quarter placement on the
+// widget's screen, in pixels.
+QPoint quarterOfScreen(const QWidget *widget);
+
 } // namespace Twips
