@@ -18,8 +18,6 @@ public:
     ~HelpKey() override;
 
     void setHelpFile(const QString &path);
-    QString helpFile() const { return m_helpFile; }
-    HelpViewer *viewer() const { return m_viewer.get(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
