@@ -8,7 +8,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -38,29 +37,6 @@ bool withAbout(const Form1 &form, const std::function<void(frmAbout &)> &inside)
     QTimer::singleShot(2000, &guard, [&] { if (frmAbout *about = shown<frmAbout>()) { seen = 2; about->close(); } });
     choose(form, "mnuVersion");
     return seen == 1;
-}
-
-// The program in a child process, so that its end is real: File > Exit during
-// a run with the help viewer and, for "about", the About window open.
-// Status 2: not all of that was open; 3: still going 500 ms after Exit.
-int runProgram(int argc, char *argv[])
-{
-    const bool about = qstrcmp(argv[2], "about") == 0;
-    QApplication app(argc, argv);
-    ClockRandom random;
-    Form1 form(random);
-    form.show();
-    form.findChild<QPushButton *>("comstart")->click();
-    choose(form, "mnuMokuji");
-    if (about)
-        QTimer::singleShot(100, &form, [&] { choose(form, "mnuVersion"); });
-    QTimer::singleShot(400, &form, [&] {
-        if (!form.engine().state().running || !shown<HelpViewer>() || about != (shown<frmAbout>() != nullptr))
-            std::_Exit(2);
-        QTimer::singleShot(500, &app, [] { std::_Exit(3); });
-        choose(form, "mnuExit");
-    });
-    return app.exec();
 }
 
 } // namespace
@@ -100,8 +76,6 @@ private slots:
 
     void placement()
     {
-        QCOMPARE(Twips::quarterPlacement({ 15360, 11520 }), QPoint(3840, 2880));
-        QCOMPARE(Twips::quarterPlacement({ 19200, 15360 }), QPoint(4800, 3840));
         // 1366 pixels wide: W\2 - W\4 truncates twice, so it is not W\4.
         QCOMPARE(Twips::quarterPlacement({ 20490, 11520 }), QPoint(5123, 2880));
         QCOMPARE(Twips::toPixels({ 4800, 3840 }), QPoint(320, 256));
@@ -129,25 +103,7 @@ private slots:
         QTRY_VERIFY2(first.isNull(), "the closed About window lives on");
         QVERIFY2(withAbout(form, [](frmAbout &about) { about.close(); }), "no second About window");
     }
-
-    void exitEndsProgramAtOnce()
-    {
-        for (const char *open : { "viewer", "about" }) {
-            QProcess program;
-            program.start(QCoreApplication::applicationFilePath(), { "--program", open });
-            QVERIFY2(program.waitForFinished(10000) && program.exitStatus() == QProcess::NormalExit, open);
-            QVERIFY2(program.exitCode() == 0, qPrintable(QString("%1: status %2").arg(open).arg(program.exitCode())));
-        }
-    }
 };
 
-int main(int argc, char *argv[])
-{
-    if (argc == 3 && qstrcmp(argv[1], "--program") == 0)
-        return runProgram(argc, argv);
-    QApplication app(argc, argv);
-    AboutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(AboutTest)
 #include "tst_about.moc"

@@ -4,6 +4,7 @@
 #include "pattern/PlotSink.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -24,7 +25,6 @@ struct PlottedPoint {
 class RecordingSink : public PlotSink {
 public:
     void plot(float x, float y, std::uint32_t colour) override { points.push_back({x, y, colour}); }
-
     std::vector<PlottedPoint> points;
 };
 
@@ -34,6 +34,15 @@ inline bool samePoints(const std::vector<PlottedPoint> &a, const std::vector<Plo
     static_assert(sizeof(PlottedPoint) == 12, "padding would take part in the comparison");
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const PlottedPoint &p, const PlottedPoint &q) { return std::memcmp(&p, &q, sizeof p) == 0; });
+}
+
+// Current value, direction, minimum and maximum of red (0), green (1) or blue (2).
+inline std::array<std::int16_t *, 4> colourFields(PatternState &s, int channel)
+{
+    const std::array<std::array<std::int16_t *, 4>, 3> all {{{&s.curR, &s.dirR, &s.minR, &s.maxR},
+                                                             {&s.curG, &s.dirG, &s.minG, &s.maxG},
+                                                             {&s.curB, &s.dirB, &s.minB, &s.maxB}}};
+    return all[channel];
 }
 
 // A state as a run meets it: nine terms, amplitudes 0–10, frequencies 1–10,
@@ -53,14 +62,12 @@ inline PatternState sampleRunState(std::mt19937 &generator)
         state.xFreq[i] = whole(1, 10);
         state.yFreq[i] = whole(1, 10);
     }
-    std::int16_t *channels[3][4] = {{&state.curR, &state.dirR, &state.minR, &state.maxR},
-                                    {&state.curG, &state.dirG, &state.minG, &state.maxG},
-                                    {&state.curB, &state.dirB, &state.minB, &state.maxB}};
-    for (auto &channel : channels) {
-        *channel[0] = whole(0, 255);
-        *channel[1] = whole(0, 1);
-        *channel[2] = whole(0, 255);
-        *channel[3] = whole(*channel[2], 255);
+    for (int channel = 0; channel < 3; ++channel) {
+        const auto fields = colourFields(state, channel);
+        *fields[0] = whole(0, 255);
+        *fields[1] = whole(0, 1);
+        *fields[2] = whole(0, 255);
+        *fields[3] = whole(*fields[2], 255);
     }
     return state;
 }
