@@ -1,6 +1,4 @@
-#include "about/HelpPath.h"
 #include "about/HelpViewer.h"
-#include "about/frmAbout.h"
 #include "main_window/Form1.h"
 #include "platform/ClockRandom.h"
 #include "platform/Twips.h"
@@ -8,70 +6,37 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-
-namespace {
-
-template <typename Window>
-Window *shown()
+static HelpViewer *shownViewer()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *found = qobject_cast<Window *>(window); found && found->isVisible())
-            return found;
+        if (auto *viewer = qobject_cast<HelpViewer *>(window); viewer && viewer->isVisible())
+            return viewer;
     return nullptr;
 }
-
-void choose(const Form1 &form, const char *item)
-{
-    form.findChild<QAction *>(item)->trigger();
-}
-
-// Help > Version, running `inside` once the About window is up. True only if
-// `inside` closed it; one left open is closed after 2 s so that its modal
-// loop cannot hang the test.
-bool withAbout(const Form1 &form, const std::function<void(frmAbout &)> &inside)
-{
-    QObject guard;
-    int seen = 0;
-    QTimer::singleShot(0, &guard, [&] { if (frmAbout *about = shown<frmAbout>()) { seen = 1; inside(*about); } });
-    QTimer::singleShot(2000, &guard, [&] { if (frmAbout *about = shown<frmAbout>()) { seen = 2; about->close(); } });
-    choose(form, "mnuVersion");
-    return seen == 1;
-}
-
-} // namespace
 
 class AboutTest : public QObject {
     Q_OBJECT
 
-    ClockRandom m_random { 1 };
-
 private slots:
-    void helpPath()
-    {
-        const auto native = &QDir::toNativeSeparators;
-        QCOMPARE(helpFilePath(native("/opt/kaleidra")), native("/opt/kaleidra/kaleidra.hlp"));
-        QCOMPARE(helpFilePath(native("/")), native("//kaleidra.hlp"));
-    }
-
     void f1OpensHelpOnlyAfterContentsQueuedIt()
     {
-        Form1 form(m_random);
+        ClockRandom random { 1 };
+        Form1 form(random);
         form.show();
         QTest::keyClick(&form, Qt::Key_F1);
-        QVERIFY2(!shown<HelpViewer>(), "F1 opened help before Help > Contents was used");
-        choose(form, "mnuMokuji");
-        QVERIFY2(!shown<HelpViewer>(), "F1 was handled inside the menu handler, not queued");
-        QTRY_VERIFY(shown<HelpViewer>());
+        QVERIFY2(!shownViewer(), "F1 opened help before Help > Contents was used");
+        form.findChild<QAction *>("mnuMokuji")->trigger();
+        QVERIFY2(!shownViewer(), "F1 was handled inside the menu handler, not queued");
+        QTRY_VERIFY(shownViewer());
         // The test's own folder has no help file.
-        const QString text = shown<HelpViewer>()->toPlainText();
+        const QString text = shownViewer()->toPlainText();
         QVERIFY2(text.contains("見つかりません") && text.contains(QDir::toNativeSeparators(qApp->applicationDirPath() + "/kaleidra.hlp")),
                  qPrintable(text));
-        shown<HelpViewer>()->close();
+        shownViewer()->close();
         QWidget elsewhere;
         elsewhere.show();
         QTest::keyClick(&elsewhere, Qt::Key_F1);
-        QVERIFY2(shown<HelpViewer>(), "F1 in another window did not open help");
+        QVERIFY2(shownViewer(), "F1 in another window did not open help");
     }
 
     void placement()
@@ -79,29 +44,6 @@ private slots:
         // 1366 pixels wide: W\2 - W\4 truncates twice, so it is not W\4.
         QCOMPARE(Twips::quarterPlacement({ 20490, 11520 }), QPoint(5123, 2880));
         QCOMPARE(Twips::toPixels({ 4800, 3840 }), QPoint(320, 256));
-    }
-
-    void aboutWindow_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-        QTest::newRow("Esc") << int(Qt::Key_Escape);
-    }
-    void aboutWindow()
-    {
-        QFETCH(int, key);
-        Form1 form(m_random);
-        form.show();
-        QPointer<frmAbout> first;
-        QVERIFY2(withAbout(form, [&](frmAbout &about) {
-            first = &about;
-            QCOMPARE(about.pos(), Twips::toPixels(Twips::quarterPlacement(form.screen()->size() * Twips::perPixel)));
-            QTest::keyClick(about.focusWidget(), Qt::Key(key));
-        }), "the About window did not come up or the key left it open");
-        // Gone once closed, so the next opening has to build a new one.
-        QTRY_VERIFY2(first.isNull(), "the closed About window lives on");
-        QVERIFY2(withAbout(form, [](frmAbout &about) { about.close(); }), "no second About window");
     }
 };
 

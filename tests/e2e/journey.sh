@@ -15,25 +15,13 @@ menu() {
     click_client 300 300
     keys "alt+$1" "$2"
 }
-start_stop() {
-    click_client 736 28
-}
-drawn_over() {
-    surface now
-    [ "$(lit "$WORK/now.png")" -gt "$1" ]
-}
-changed_from() {
-    surface now
-    [ "$(differing "$WORK/$1.png" "$WORK/now.png")" -gt 0 ]
-}
-frozen() {
-    surface still
-    sleep 0.5
-    ! changed_from still
-}
-gone() {
-    ! visible "$1" >/dev/null
-}
+start_stop() { click_client 736 28; }
+# button NAME: スタート/ストップ away from the pointer and the focus.
+button() { click_client 300 300 && grab "$1" "81x41+$((CX + 696))+$((CY + 8))"; }
+drawn_over() { surface now && [ "$(lit "$WORK/now.png")" -gt "$1" ]; }
+changed_from() { surface now && [ "$(differing "$WORK/$1.png" "$WORK/now.png")" -gt 0 ]; }
+frozen() { surface still && sleep 0.5 && ! changed_from still; }
+file_is_screen() { surface shown && [ -s "$PICTURE" ] && [ "$(differing "$WORK/shown.png" "$PICTURE")" -eq 0 ]; }
 # quarter_window TITLE WxH: waits for the window to stand a quarter of the
 # screen in from the left and the top (1280 × 1024 pixels are 19200 × 15360
 # twips: 19200\2 − 19200\4 = 4800, 15360\4 = 3840, so 320, 256).
@@ -42,64 +30,60 @@ quarter_window() {
     id=$(window_id "$1") || fail "no window \"$1\" appeared"
     within 20 geometry_is "$id" "320,256,$2" || fail "\"$1\" is ${WW}x$WH at $WX,$WY, not $2 at 320,256"
 }
-# save_in_chooser NAME: types NAME into the open chooser and clicks 保存.
-save_in_chooser() {
+# save_as NAME: types NAME into the chooser and clicks 保存.
+save_as() {
     xdotool mousemove $((WX + 100)) $((WY + 361)) click 1
     keys ctrl+a
     xdotool type --delay 60 "$1"
     xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
 }
-file_is_screen() {
-    surface shown
-    [ -s "$PICTURE" ] && [ "$(differing "$WORK/shown.png" "$PICTURE")" -eq 0 ]
-}
 
 surface idle
 [ "$(lit "$WORK/idle.png")" -eq 0 ] || fail "the drawing area is not black at start"
-
 # Tab from the drawing area: スタート, red maximum, red minimum, green minimum, ...
 click_client 300 300
 keys Tab Tab Tab End Tab Tab Home Tab Tab Home
-
+button label-idle
 # The first figure of a run still has the start colour; a new run clears it.
 start_stop
 within 20 drawn_over 0 || fail "スタート drew nothing"
 start_stop
 start_stop
 within 20 drawn_over 2000 || fail "the run drew no figures"
+button label-running
+[ "$(differing "$WORK/label-idle.png" "$WORK/label-running.png")" -gt 0 ] || fail "a run leaves スタート on the button"
 
 menu f a
 quarter_window "画像を保存" 345x384
 surface behind
 within 20 changed_from behind || fail "the run stopped drawing behind the chooser"
-save_in_chooser kaleido
+save_as kaleido
 within 20 gone "画像を保存" || fail "the chooser stayed open after 保存"
 [ "$(identify -format '%w %h' "$PICTURE" 2>/dev/null)" = "630 630" ] || fail "保存 wrote no 630 × 630 kaleido.bmp"
 first=$(md5sum <"$PICTURE")
 
 start_stop
 within 20 frozen || fail "the picture kept changing after ストップ"
-surface stopped
+cp "$WORK/now.png" "$WORK/stopped.png"
+button label-stopped
+[ "$(differing "$WORK/label-idle.png" "$WORK/label-stopped.png")" -eq 0 ] || fail "ストップ leaves another label than スタート on the button"
 drawn=$(lit "$WORK/stopped.png")
 colours=$(convert "$WORK/stopped.png" -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | sort | tr '\n' ' ')
 [ "$colours" = "#000000 #FF0000 " ] || fail "expected only black and pure red, found: $colours"
 # Rows 31 to 629 mirrored about y = 330 map onto themselves; pixel rounding
 # may break a very few pairs, a figure that is not mirrored most of them.
 convert "$WORK/stopped.png" -crop 630x599+0+31 +repage "$WORK/upper.png"
-convert "$WORK/upper.png" -flip "$WORK/flipped.png"
-asymmetric=$(differing "$WORK/upper.png" "$WORK/flipped.png")
+asymmetric=$(convert "$WORK/upper.png" -flip - | compare -metric AE "$WORK/upper.png" - null: 2>&1 || true)
 [ "$asymmetric" -le $((drawn / 200)) ] || fail "$asymmetric of $drawn pixels are not mirrored about y = 330"
 
 menu f a
 quarter_window "画像を保存" 345x384
-save_in_chooser kaleido
-QUESTION=$(window_id "ピコパタン") || fail "saving over kaleido.bmp asked nothing"
-eval "$(xdotool getwindowgeometry --shell "$QUESTION")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
+save_as kaleido
+question=$(window_id "ピコパタン") || fail "saving over kaleido.bmp asked nothing"
+geometry_is "$question" "*" && xdotool mousemove $((WX + WW / 2)) $((WY + 10))
 keys Return
 within 20 file_is_screen || fail "Yes did not replace kaleido.bmp with the stopped picture"
 [ "$(md5sum <"$PICTURE")" != "$first" ] || fail "the picture saved while running equals the stopped one"
-
 rm "$PICTURE"
 menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
@@ -107,7 +91,7 @@ within 20 file_is_screen || fail "File > Save did not write the picture shown"
 
 menu h v
 quarter_window "ﾊﾞｰｼﾞｮﾝ情報" 374x134
-import -window root -crop "${WW}x$WH+$WX+$WY" +repage "$WORK/about.png"
+grab about "${WW}x$WH+$WX+$WY"
 [ "$(convert "$WORK/about.png" -format '%k' info:)" -gt 20 ] || fail "the About window shows no icon or text"
 xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
 keys Escape
@@ -115,12 +99,11 @@ within 20 gone "ﾊﾞｰｼﾞｮﾝ情報" || fail "Esc did not close the Abou
 
 start_stop
 menu h h
-VIEWER=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
-within 20 geometry_is "$VIEWER" "*" || true
-[ "$WX" -ge 847 ] || fail "the help viewer covers the main window (left edge $WX)"
+viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
+within 20 geometry_is "$viewer" "847,*" || fail "the help viewer is at $WX,$WY, not beside the main window"
 # Black text on white: a page of help is a good share of dark pixels.
 help_shown() {
-    import -window root -crop "${WW}x$WH+$WX+$WY" +repage "$WORK/help.png"
+    grab help "${WW}x$WH+$WX+$WY"
     dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
     [ "$dark" -gt 5000 ]
 }
@@ -133,4 +116,4 @@ wait "$PROGRAM_PID" || status=$?
 PROGRAM_PID=
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$WORK/program.log")"
 gone "カレイドラ ヘルプ" || fail "the help viewer outlived the program"
-echo "journey: $drawn red pixels, $asymmetric not mirrored; kaleido.bmp saved, replaced and saved again equal to the screen; help with $dark dark pixels; exit status 0"
+echo "journey: $drawn red pixels, $asymmetric not mirrored; kaleido.bmp saved, replaced and saved again as shown; help with $dark dark pixels; exit 0"

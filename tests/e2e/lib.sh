@@ -1,19 +1,12 @@
 # Sourced by journey.sh: a private X server, the real program in it, real X
-# input through xdotool, and screenshots read back with ImageMagick. Every
-# wait polls its condition until a deadline, so a loaded machine is only slower.
+# input through xdotool, screenshots read back with ImageMagick. Every wait
+# polls its condition until a deadline, so a loaded machine is only slower.
 set -euo pipefail
-
 PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra}")
 WORK=$(mktemp -d)
 XVFB_PID=
 PROGRAM_PID=
-
-cleanup() {
-    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+trap 'kill $PROGRAM_PID $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -30,30 +23,26 @@ within() {
     done
 }
 
-# Without -noreset the server resets whenever its last client leaves, such as
-# an xdotool poll, and the next client then cannot connect.
+# Without -noreset the server resets when its last client leaves, such as an
+# xdotool poll, and the next client then cannot connect.
 start_display() {
     exec 3>"$WORK/display"
     Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
     within 20 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$WORK/display")"
-    export XDG_RUNTIME_DIR="$WORK/runtime"
+    export DISPLAY=":$(head -n 1 "$WORK/display")" XDG_RUNTIME_DIR="$WORK/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 }
 
-visible() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .
-}
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
+gone() { ! visible "$1" >/dev/null; }
 
 # window_id TITLE: the visible window with exactly that title, once it appears.
-window_id() {
-    within 20 visible "$1" >/dev/null && visible "$1"
-}
+window_id() { within 20 visible "$1" >/dev/null && visible "$1"; }
 
-# geometry_is ID X,Y,WxH: sets WX, WY, WW, WH (the outer rectangle) and
-# compares them with the expected ones, where "*" matches anything.
+# geometry_is ID PATTERN: sets WX, WY, WW, WH (the outer rectangle) and
+# matches "X,Y,WxH" against PATTERN.
 geometry_is() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
@@ -62,36 +51,22 @@ geometry_is() {
 }
 
 # start_program FOLDER: starts the program there and waits for its window.
-# Sets MAIN, and CX, CY: the screen position of the client area's top left
-# corner, below the menu bar.
+# Sets CX, CY: the screen position of the client area, below the menu bar.
 start_program() {
     (cd "$1" && exec "$PROGRAM") >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
-    MAIN=$(window_id "カレイドラ") || fail "the main window did not appear: $(cat "$WORK/program.log")"
-    within 20 geometry_is "$MAIN" "*,*,847x*" || fail "main window is $WW pixels wide, not 847"
-    CX=$WX
-    CY=$((WY + WH - 655))
+    local main
+    main=$(window_id "カレイドラ") || fail "the main window did not appear: $(cat "$WORK/program.log")"
+    within 20 geometry_is "$main" "*,*,847x*" || fail "main window is $WW pixels wide, not 847"
+    CX=$WX CY=$((WY + WH - 655))
 }
 
-click_client() {
-    xdotool mousemove $((CX + $1)) $((CY + $2)) click 1
-}
+click_client() { xdotool mousemove $((CX + $1)) $((CY + $2)) click 1; }
+keys() { xdotool key --delay 60 "$@"; }
 
-keys() {
-    xdotool key --delay 60 "$@"
-}
-
-# surface NAME: the 630 × 630 drawing surface as it is on screen, in $WORK/NAME.png.
-surface() {
-    import -window root "$WORK/screen.png"
-    convert "$WORK/screen.png" -crop "630x630+$((CX + 10))+$((CY + 10))" +repage "$WORK/$1.png"
-}
-
-differing() {
-    compare -metric AE "$1" "$2" null: 2>&1 || true
-}
-
-# lit IMAGE: the number of pixels that are not black.
-lit() {
-    convert "$1" -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:
-}
+# grab NAME WxH+X+Y: that part of the screen, in $WORK/NAME.png.
+grab() { import -window root -crop "$2" +repage "$WORK/$1.png"; }
+# surface NAME: the 630 × 630 drawing surface.
+surface() { grab "$1" "630x630+$((CX + 10))+$((CY + 10))"; }
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+lit() { convert "$1" -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:; }
