@@ -1,7 +1,6 @@
 #include "about/HelpViewer.h"
 #include "main_window/Form1.h"
 #include "platform/ClockRandom.h"
-#include "platform/Twips.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -37,13 +36,6 @@ private slots:
         elsewhere.show();
         QTest::keyClick(&elsewhere, Qt::Key_F1);
         QVERIFY2(shownViewer(), "F1 in another window did not open help");
-    }
-
-    void placement()
-    {
-        // 1366 pixels wide: W\2 - W\4 truncates twice, so it is not W\4.
-        QCOMPARE(Twips::quarterPlacement({ 20490, 11520 }), QPoint(5123, 2880));
-        QCOMPARE(Twips::toPixels({ 4800, 3840 }), QPoint(320, 256));
     }
 };
 

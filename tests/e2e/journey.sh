@@ -63,10 +63,9 @@ within 20 gone "画像を保存" || fail "the chooser stayed open after 保存"
 first=$(md5sum <"$PICTURE")
 
 start_stop
-within 20 frozen || fail "the picture kept changing after ストップ"
+stopped() { button label-stopped && [ "$(differing "$WORK/label-idle.png" "$WORK/label-stopped.png")" -eq 0 ] && frozen; }
+within 20 stopped || fail "ストップ did not bring back スタート and a still picture"
 cp "$WORK/now.png" "$WORK/stopped.png"
-button label-stopped
-[ "$(differing "$WORK/label-idle.png" "$WORK/label-stopped.png")" -eq 0 ] || fail "ストップ leaves another label than スタート on the button"
 drawn=$(lit "$WORK/stopped.png")
 colours=$(convert "$WORK/stopped.png" -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | sort | tr '\n' ' ')
 [ "$colours" = "#000000 #FF0000 " ] || fail "expected only black and pure red, found: $colours"
