@@ -50,10 +50,11 @@ geometry_is() {
     [[ "$WX,$WY,${WW}x$WH" == $2 ]]
 }
 
-# start_program FOLDER: starts the program there and waits for its window.
+# start_program [FOLDER]: starts the program there (default: a scratch folder)
+# and waits for its window.
 # Sets CX, CY: the screen position of the client area, below the menu bar.
 start_program() {
-    (cd "$1" && exec "$PROGRAM") >"$WORK/program.log" 2>&1 &
+    (cd "${1:-$WORK}" && exec "$PROGRAM") >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     local main
     main=$(window_id "カレイドラ") || fail "the main window did not appear: $(cat "$WORK/program.log")"
