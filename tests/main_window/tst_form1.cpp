@@ -46,7 +46,8 @@ private slots:
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.centralWidget()->size(), QSize(847, 655));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(int(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)),
+                 int(Qt::WindowCloseButtonHint));
         QVERIFY(!window.saveAction()->isEnabled());
         QCOMPARE(child<QPushButton>(window, "comstart")->text(), QStringLiteral("スタート"));
 
