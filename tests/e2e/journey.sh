@@ -38,8 +38,8 @@ save_as() {
     xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
 }
 
-surface idle
-[ "$(lit "$WORK/idle.png")" -eq 0 ] || fail "the drawing area is not black at start"
+black() { surface idle && [ "$(lit "$WORK/idle.png")" -eq 0 ]; }
+within 20 black || fail "the drawing area is not black at start"
 # Tab from the drawing area: スタート, red maximum, red minimum, green minimum, ...
 click_client 300 300
 keys Tab Tab Tab End Tab Tab Home Tab Tab Home
