@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages kaleidra needs to build, run and test, and
-# nothing when they are all there already.
+# Installs the Debian packages kaleidra needs to build and run it, and with
+# --test also those its tests and its packaging need; nothing when they are
+# all there already.
 set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic
-    xvfb xauth xdotool imagemagick
 )
+case "${1:-}" in
+    "") ;;
+    --test)
+        packages+=(
+            xvfb xauth xdotool imagemagick
+            dpkg-dev file lintian appstream desktop-file-utils
+        ) ;;
+    *) echo "usage: $0 [--test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
