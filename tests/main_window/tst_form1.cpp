@@ -1,10 +1,13 @@
 #include "main_window/Form1.h"
 #include "main_window/PictureBox.h"
 #include "pattern/Picture.h"
+#include "platform/JapaneseUi.h"
 
 #include "ScriptedRandom.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,6 +46,7 @@ private slots:
     void sliderPairs();
     void sliderReportsOnRelease();
     void tabOrder();
+    void focusAndReadouts();
     void shownPictureIsThePicture();
 
 private:
@@ -246,6 +250,43 @@ void TestForm1::tabOrder()
     }
     QCOMPARE(visited, QStringList({ "comstart", "HScroll2", "HScroll1", "HScroll3", "HScroll4", "HScroll5",
                                     "HScroll6", "Picture1" }));
+}
+
+void TestForm1::focusAndReadouts()
+{
+    installJapaneseUi(*qApp);
+    ScriptedRandom random;
+    Form1 window(random);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.pictureBox());
+    QCOMPARE(canvas->text(QAccessible::Name), QStringLiteral("描画領域"));
+    QVERIFY(canvas->text(QAccessible::Description).contains(QStringLiteral("描画領域")));
+    auto *slider = child<QScrollBar>(window, "HScroll2");
+    QCOMPARE(QAccessible::queryAccessibleInterface(slider)->valueInterface()->currentValue().toInt(), 255);
+    auto *readout = child<QLabel>(window, "lab_R2");
+    QCOMPARE(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Name), QStringLiteral("255"));
+
+    // "255" drawn inside the border with a free column on either side; the
+    // faintest edge smoothing does not count as ink.
+    const QImage shown = readout->grab().toImage();
+    const int scale = int(shown.devicePixelRatio());
+    const QRgb paper = shown.pixel(scale, scale);
+    int inked = 0;
+    for (int y = scale; y < 16 * scale; ++y)
+        for (int x = scale; x < 24 * scale; ++x)
+            if (qGray(shown.pixel(x, y)) < qGray(paper) - 48) {
+                QVERIFY2(x >= 2 * scale && x < 23 * scale, qPrintable(QString("ink at column %1").arg(x)));
+                ++inked;
+            }
+    QVERIFY(inked > 20);
+
+    window.pictureBox()->setFocus();
+    const QImage pictureFocused = window.pictureBox()->grab().toImage();
+    const QImage sliderPlain = slider->grab().toImage();
+    slider->setFocus();
+    QVERIFY(slider->grab().toImage() != sliderPlain);
+    QVERIFY(window.pictureBox()->grab().toImage() != pictureFocused);
 }
 
 void TestForm1::shownPictureIsThePicture()
