@@ -182,9 +182,11 @@ void Form1::mnuSave_Click()
 
 void Form1::mnuSaveAs_Click()
 {
-    Form2 chooser(Picture1->image(), mnuSave, m_startFolder);
+    Form2 chooser(Picture1->image(), mnuSave, m_startFolder, this);
     chooser.setFilePattern(QStringLiteral("*.bmp"));
     chooser.move(Twips::quarterOfScreen(this));
+    // Blocking only this window leaves the help window that F1 opens usable.
+    chooser.setWindowModality(Qt::WindowModal);
     chooser.exec();
 }
 
@@ -207,5 +209,6 @@ void Form1::mnuVersion_Click()
 {
     auto *about = new frmAbout(this);
     about->move(Twips::quarterOfScreen(this));
+    about->setWindowModality(Qt::WindowModal);
     about->exec();
 }

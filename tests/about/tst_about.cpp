@@ -107,6 +107,28 @@ private slots:
         QCOMPARE(Twips::toPixels({ 4800, 3840 }), QPoint(320, 256));
     }
 
+    void helpPlacement_data()
+    {
+        QTest::addColumn<QPoint>("mainAt");
+        QTest::newRow("main window at the left") << QPoint(0, 0);
+        QTest::newRow("main window centred") << QPoint(215, 165);
+        QTest::newRow("main window at the right") << QPoint(431, 0);
+    }
+    void helpPlacement()
+    {
+        QFETCH(QPoint, mainAt);
+        const QRect screen(0, 0, 1280, 1024);
+        const QPoint client = mainAt + QPoint(1, 20 + 18);
+        const QList<QRect> controls { { mainAt + QPoint(1, 20), QSize(847, 18) },
+                                      { client + QPoint(8, 8), QSize(634, 634) },
+                                      { client + QPoint(648, 8), QSize(193, 201) } };
+        const QRect help = HelpViewer::placement(screen, QRect(mainAt, QSize(849, 694)), controls, QSize(432, 645));
+        QVERIFY2(screen.contains(help), qPrintable(QString("%1,%2 %3x%4").arg(help.x()).arg(help.y()).arg(help.width()).arg(help.height())));
+        for (const QRect &control : controls)
+            QVERIFY(!help.intersects(control));
+        QVERIFY(help.width() >= 320 && help.height() >= 240);
+    }
+
     void aboutWindow_data()
     {
         QTest::addColumn<int>("key");
