@@ -53,3 +53,35 @@ PROGRAM_PID=
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$WORK/program.log")"
 [ -z "$(xdotool search --onlyvisible --name '^カレイドラ ヘルプ$' 2>/dev/null)" ] || fail "the help viewer outlived the program"
 echo "about at 320,256 and closed by Esc; help viewer beside the window with $dark dark pixels; exit status 0"
+
+# --- F1 in the About window: the help window takes the keys at once and
+# scrolls, while the About window stays open over the main window. ---
+focused_is() {
+    for _ in $(seq 30); do
+        [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+start_program
+click_client 300 300
+keys alt+h h
+VIEWER=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer"
+click_client 300 300
+keys alt+h v
+focused_is "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window did not take the keyboard"
+keys F1
+focused_is "カレイドラ ヘルプ" || fail "F1 in the About window left the keyboard with $(xdotool getwindowfocus getwindowname)"
+window_geometry "$VIEWER"
+shot "$WORK/f1-before.png"
+keys Next Next
+scrolled=0
+for _ in $(seq 30); do
+    shot "$WORK/f1-after.png"
+    scrolled=$(compare -metric AE -crop "${WW}x$WH+$WX+$WY" "$WORK/f1-before.png" "$WORK/f1-after.png" null: 2>&1 || true)
+    [ "${scrolled%%.*}" -gt 1000 ] 2>/dev/null && break
+    sleep 0.1
+done
+[ "${scrolled%%.*}" -gt 1000 ] 2>/dev/null || fail "Page Down in the help window opened from About changed $scrolled pixels"
+xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' >/dev/null || fail "the About window closed"
+echo "F1 in About: help window focused and scrolled ($scrolled pixels changed)"
