@@ -133,15 +133,13 @@ private slots:
         // A fresh start; an unreadable drive puts the drive list back on the folder shown, saved to.
         QVERIFY(!saveAs([&](Form2 *chooser) {
             QCOMPARE(chooser->findChild<QLineEdit *>()->text(), QStringLiteral("File1"));
-            const auto named = [chooser](const char *name) {
-                return QAccessible::queryAccessibleInterface(chooser->findChild<QWidget *>(name))->text(QAccessible::Name);
-            };
-            QCOMPARE(QStringList({ named("Dir1"), named("File1"), named("txtTargetFile") }),
-                     QStringList({ "フォルダー", "ファイル", "ファイル名" }));
-            const QAccessibleInterface *folderList = QAccessible::queryAccessibleInterface(chooser->findChild<DirListBox *>());
-            QCOMPARE(folderList->childCount(), chooser->findChild<DirListBox *>()->count());
+            QStringList names;
+            for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile" })
+                names << chooser->findChild<QWidget *>(name)->accessibleName();
+            QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名" }));
+            const DirListBox *folders = chooser->findChild<DirListBox *>(); // no header item beside the folders
+            QCOMPARE(QAccessible::queryAccessibleInterface(chooser->findChild<DirListBox *>())->childCount(), folders->count());
             DriveListBox *drives = chooser->findChild<DriveListBox *>();
-            QCOMPARE(drives->accessibleName(), QStringLiteral("ドライブ"));
             drives->addItem(QStringLiteral("Z:"), QStringLiteral("/no such drive/"));
             drives->setCurrentIndex(drives->count() - 1);
             QCOMPARE(drives->drive(), DriveListBox::driveOf(start()));
