@@ -1,15 +1,21 @@
 #include "HelpViewer.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBrowser>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace {
+
+constexpr QSize designed(430, 620);
+constexpr QSize readable(320, 240);
 
 // The viewer's words for a help file it cannot show.
 QString cannotShowHelpFile(const QString &path, bool exists)
@@ -22,14 +28,34 @@ QString cannotShowHelpFile(const QString &path, bool exists)
 } // namespace
 
 HelpViewer::HelpViewer(QWidget *parent)
-    : QTextBrowser(parent)
+    : QMainWindow(parent)
+    , m_text(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("カレイドラ ヘルプ"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kaleidra.xpm")));
     // The program ends with its main window, even while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(430, 620);
+    m_text->setAccessibleName(QStringLiteral("ヘルプ"));
+    setCentralWidget(m_text);
+    // Keys go to the text at once, so it scrolls without a click.
+    setFocusProxy(m_text);
+    resize(designed);
+}
+
+QString HelpViewer::toPlainText() const
+{
+    return m_text->toPlainText();
+}
+
+void HelpViewer::setHtml(const QString &html)
+{
+    m_text->setHtml(html);
+}
+
+QScrollBar *HelpViewer::verticalScrollBar() const
+{
+    return m_text->verticalScrollBar();
 }
 
 void HelpViewer::showContents(const QString &path)
@@ -47,14 +73,94 @@ void HelpViewer::showContents(const QString &path)
     activateWindow();
 }
 
-// To the right of the window, as far as the screen allows, so that much of
-// both stays in sight without a window manager's help.
+// The controls are those of the window that owns the active one, so that F1
+// in the chooser or the About window keeps the main window's controls in sight.
 void HelpViewer::placeBeside(const QWidget *window)
 {
     if (!window || window == this)
         return;
-    const QRect beside = window->frameGeometry();
-    const QRect screen = window->screen()->availableGeometry();
-    const int left = std::max(screen.left(), std::min(beside.right() + 1, screen.right() + 1 - frameGeometry().width()));
-    move(left, beside.top());
+    while (window->parentWidget())
+        window = window->parentWidget()->window();
+    QList<QRect> controls;
+    for (const QWidget *child : window->findChildren<QWidget *>()) {
+        if (child->isVisible() && !child->isWindow()
+            && std::none_of(child->children().cbegin(), child->children().cend(), [](const QObject *grandchild) {
+                   return grandchild->isWidgetType() && static_cast<const QWidget *>(grandchild)->isVisible();
+               }))
+            controls << QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+    }
+    // The window manager gives this window the same frame as the other one.
+    // Asked of the platform window, as the widget may not know its frame yet.
+    const QWindow *platformWindow = window->windowHandle();
+    const QMargins frame = platformWindow ? platformWindow->frameMargins() : QMargins();
+    const QRect outer = placement(window->screen()->availableGeometry(), window->geometry().marginsAdded(frame),
+                                  controls, designed.grownBy(frame));
+    // Given without the frame: a window shown before would take a frame
+    // position against the frame it had then.
+    setGeometry(outer.marginsRemoved(frame));
+    m_justPlaced = true;
+}
+
+bool HelpViewer::event(QEvent *event)
+{
+    // By its first activation the window manager has framed the window, and
+    // its own frame may be wider than the one it was placed with.
+    if (event->type() == QEvent::WindowActivate && m_justPlaced) {
+        m_justPlaced = false;
+        keepOnScreen();
+    }
+    return QMainWindow::event(event);
+}
+
+void HelpViewer::keepOnScreen()
+{
+    const QRect screenArea = screen()->availableGeometry();
+    const QMargins frame = windowHandle()->frameMargins();
+    const QRect outer = geometry().marginsAdded(frame);
+    if (screenArea.contains(outer))
+        return;
+    // Shrunk where it stands, so that it stays clear of what it was placed beside.
+    const QPoint topLeft(std::clamp(outer.left(), screenArea.left(), screenArea.right()),
+                         std::clamp(outer.top(), screenArea.top(), screenArea.bottom()));
+    const QSize room(screenArea.right() + 1 - topLeft.x(), screenArea.bottom() + 1 - topLeft.y());
+    setGeometry(QRect(topLeft, outer.size().boundedTo(room)).marginsRemoved(frame));
+}
+
+QRect HelpViewer::placement(const QRect &screen, const QRect &window, const QList<QRect> &controls, QSize size)
+{
+    QList<int> lefts { window.right() + 1, window.left() - size.width(), screen.left(), screen.right() + 1 - size.width() };
+    QList<int> tops { window.top(), window.bottom() + 1, screen.top(), screen.bottom() + 1 - size.height() };
+    for (const QRect &control : controls) {
+        lefts << control.right() + 1;
+        tops << control.bottom() + 1;
+    }
+    const QPoint wanted(window.right() + 1, window.top());
+    QRect best;
+    long long bestArea = 0;
+    int bestDistance = 0;
+    for (const int left : lefts) {
+        for (const int top : tops) {
+            if (!screen.contains(left, top))
+                continue;
+            const QRect candidate(left, top, std::min(size.width(), screen.right() + 1 - left),
+                                  std::min(size.height(), screen.bottom() + 1 - top));
+            if (candidate.width() < readable.width() || candidate.height() < readable.height()
+                || std::any_of(controls.cbegin(), controls.cend(),
+                               [&candidate](const QRect &control) { return control.intersects(candidate); }))
+                continue;
+            const long long area = 1LL * candidate.width() * candidate.height();
+            const int distance = (candidate.topLeft() - wanted).manhattanLength();
+            if (area > bestArea || (area == bestArea && distance < bestDistance)) {
+                best = candidate;
+                bestArea = area;
+                bestDistance = distance;
+            }
+        }
+    }
+    if (!best.isNull())
+        return best;
+    const QSize fitted = size.boundedTo(screen.size());
+    return QRect(QPoint(std::clamp(wanted.x(), screen.left(), screen.right() + 1 - fitted.width()),
+                        std::clamp(wanted.y(), screen.top(), screen.bottom() + 1 - fitted.height())),
+                 fitted);
 }

@@ -1,24 +1,34 @@
 #include "DirListBox.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QStyle>
 
 namespace {
 
 constexpr int pathRole = Qt::UserRole;
+constexpr int indentation = 12;
+
+// A plain list has no levels of its own: the icon carries the indentation,
+// so there is nothing to expand or collapse and no header to name.
+QIcon indented(const QIcon &icon, int depth, QSize size)
+{
+    if (depth == 0)
+        return icon;
+    QPixmap pixmap(size.width() + depth * indentation, size.height());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    icon.paint(&painter, QRect(QPoint(depth * indentation, 0), size));
+    return QIcon(pixmap);
+}
 
 } // namespace
 
 DirListBox::DirListBox(QWidget *parent)
-    : QTreeWidget(parent)
+    : QListWidget(parent)
 {
-    setHeaderHidden(true);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setIndentation(12);
-    setUniformRowHeights(true);
-    connect(this, &QTreeWidget::itemActivated, this, &DirListBox::openItem);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemActivated, this, &DirListBox::openItem);
 }
 
 bool DirListBox::setPath(const QString &folder)
@@ -32,11 +42,18 @@ bool DirListBox::setPath(const QString &folder)
     return true;
 }
 
-void DirListBox::openItem(QTreeWidgetItem *item)
+void DirListBox::openItem(QListWidgetItem *item)
 {
-    const QString folder = item->data(0, pathRole).toString();
+    const QString folder = item->data(pathRole).toString();
     if (folder != m_path)
         setPath(folder);
+}
+
+void DirListBox::addFolder(const QString &name, const QString &folder, const QIcon &icon, int depth)
+{
+    const QSize square(iconSize().height(), iconSize().height());
+    auto *item = new QListWidgetItem(indented(icon, depth, square), name, this);
+    item->setData(pathRole, folder);
 }
 
 void DirListBox::fill()
@@ -46,25 +63,20 @@ void DirListBox::fill()
         chain.prepend(dir.absolutePath());
 
     clear();
+    const int smallIcon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    setIconSize(QSize(smallIcon + int(chain.size()) * indentation, smallIcon));
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    QTreeWidgetItem *parent = nullptr;
-    for (const QString &folder : chain) {
-        const QString name = parent ? QDir(folder).dirName() : QDir::toNativeSeparators(folder);
-        auto *item = parent ? new QTreeWidgetItem(parent, { name }) : new QTreeWidgetItem(this, { name });
-        item->setIcon(0, open);
-        item->setData(0, pathRole, folder);
-        item->setExpanded(true);
-        parent = item;
+    for (int depth = 0; depth < int(chain.size()); ++depth) {
+        const QString &folder = chain[depth];
+        addFolder(depth ? QDir(folder).dirName() : QDir::toNativeSeparators(folder), folder, open, depth);
     }
-    setCurrentItem(parent);
+    QListWidgetItem *current = item(count() - 1);
+    setCurrentItem(current);
 
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QString prefix = m_path.endsWith(QLatin1Char('/')) ? m_path : m_path + QLatin1Char('/');
     const QStringList subfolders = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : subfolders) {
-        auto *item = new QTreeWidgetItem(parent, { name });
-        item->setIcon(0, closed);
-        item->setData(0, pathRole, prefix + name);
-    }
-    scrollToItem(parent);
+    for (const QString &name : subfolders)
+        addFolder(name, prefix + name, closed, int(chain.size()));
+    scrollToItem(current);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QListWidget>
 
-// The folder list: the folders from the root down to the current folder, then
-// the current folder's subfolders. Opening one makes it the current folder.
-class DirListBox : public QTreeWidget {
+// The folder list: the folders from the root down to the current folder, each
+// indented under the one before, then the current folder's subfolders.
+// Opening one makes it the current folder.
+class DirListBox : public QListWidget {
     Q_OBJECT
 
 public:
@@ -19,8 +20,9 @@ signals:
     void pathChanged();
 
 private:
-    void openItem(QTreeWidgetItem *item);
+    void openItem(QListWidgetItem *item);
     void fill();
+    void addFolder(const QString &name, const QString &folder, const QIcon &icon, int depth);
 
     QString m_path;
 };

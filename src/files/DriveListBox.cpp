@@ -5,15 +5,30 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 
+namespace {
+
+// Only media the system mounted from a device under its places for them;
+// pseudo file systems and bind mounts, of single files too, are no drives.
+bool isRemovableMedium(const QStorageInfo &volume)
+{
+    const QString root = volume.rootPath();
+    const bool mediaPlace = root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/"))
+        || root.startsWith(QLatin1String("/mnt/"));
+    return mediaPlace && volume.device().startsWith("/dev/") && volume.isReady() && QFileInfo(root).isDir();
+}
+
+bool holds(const QString &root, const QString &folder)
+{
+    return folder == root || folder.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+}
+
+} // namespace
+
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
 {
-    // Bind mounts of single files also count as mounted volumes.
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir()
-            && findData(volume.rootPath()) < 0)
-            addDrive(volume.rootPath(), volume.name());
-    }
+    for (const QString &root : drives())
+        addDrive(root, QStorageInfo(root).name());
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::driveChanged);
 }
 
@@ -30,10 +45,29 @@ void DriveListBox::setDrive(const QString &root)
     setCurrentIndex(findData(root));
 }
 
+QStringList DriveListBox::drives()
+{
+    QStringList roots { QStorageInfo::root().rootPath() };
+    const QStorageInfo home(QDir::homePath());
+    if (home.isValid() && home.isReady())
+        roots << home.rootPath();
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && isRemovableMedium(volume))
+            roots << volume.rootPath();
+    }
+    roots.removeDuplicates();
+    return roots;
+}
+
 QString DriveListBox::driveOf(const QString &folder)
 {
-    const QStorageInfo volume(folder);
-    return volume.isValid() ? volume.rootPath() : QDir(folder).rootPath();
+    const QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    QString nearest = QDir(path).rootPath();
+    for (const QString &root : drives()) {
+        if (holds(root, path) && root.size() > nearest.size())
+            nearest = root;
+    }
+    return nearest;
 }
 
 void DriveListBox::addDrive(const QString &root, const QString &label)

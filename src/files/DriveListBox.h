@@ -2,7 +2,8 @@
 
 #include <QComboBox>
 
-// The drop-down of drives: the roots of the mounted file systems.
+// The drop-down of drives: the root file system, the one holding the home
+// folder and the removable media mounted.
 class DriveListBox : public QComboBox {
     Q_OBJECT
 
@@ -14,7 +15,9 @@ public:
     // Shows root without reporting a change, adding it when it is not listed.
     void setDrive(const QString &root);
 
-    // The root of the mounted file system that holds folder.
+    // The roots of the drives listed, without duplicates.
+    static QStringList drives();
+    // The root of the listed drive that holds folder.
     static QString driveOf(const QString &folder);
 
 signals:

@@ -13,6 +13,9 @@ public:
     void setPath(const QString &folder);
     void setPattern(const QString &pattern);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void refresh();
 

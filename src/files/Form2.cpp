@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -41,16 +42,25 @@ void Form2::buildControls()
 {
     Drive1 = new DriveListBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setAccessibleName(QStringLiteral("ドライブ"));
+    // Screen readers on Linux name a drop-down after the label it has as its
+    // buddy, and announce the current drive as its name otherwise. The
+    // window has no room for a caption, so the label is never shown.
+    auto *driveCaption = new QLabel(QStringLiteral("ドライブ"), this);
+    driveCaption->setBuddy(Drive1);
+    driveCaption->hide();
     Drive1->setGeometry(8, 8, 257, 20);
     connect(Drive1, &DriveListBox::driveChanged, this, &Form2::Drive1_Change);
 
     Dir1 = new DirListBox(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setAccessibleName(QStringLiteral("フォルダー"));
     Dir1->setGeometry(8, 40, 249, 146);
     connect(Dir1, &DirListBox::pathChanged, this, &Form2::Dir1_Change);
 
     File1 = new FileListBox(this);
     File1->setObjectName(QStringLiteral("File1"));
+    File1->setAccessibleName(QStringLiteral("ファイル"));
     File1->setGeometry(8, 192, 249, 150);
     // Clicking the picked file again brings its name back; arrow keys pick too.
     connect(File1, &QListWidget::itemClicked, this, &Form2::File1_Click);
@@ -58,6 +68,7 @@ void Form2::buildControls()
 
     txtTargetFile = new QLineEdit(QStringLiteral("File1"), this);
     txtTargetFile->setObjectName(QStringLiteral("txtTargetFile"));
+    txtTargetFile->setAccessibleName(QStringLiteral("ファイル名"));
     txtTargetFile->setGeometry(8, 352, 249, 18);
 
     Command1 = new QPushButton(QStringLiteral("保存"), this);

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ColourSlider.h"
 #include "PictureBox.h"
 #include "about/HelpKey.h"
 #include "about/HelpPath.h"
@@ -15,7 +16,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace {
 
@@ -98,7 +98,7 @@ void Form1::buildControls()
         label->move(captionLeft, top);
         label->adjustSize();
 
-        auto *slider = new QScrollBar(Qt::Horizontal, client);
+        auto *slider = new ColourSlider(client);
         slider->setObjectName(QString::fromLatin1(description.sliderName));
         slider->setGeometry(sliderLeft, top, 121, 17);
         slider->setRange(0, 255);
@@ -106,8 +106,8 @@ void Form1::buildControls()
         slider->setPageStep(10);
         // Bounds change when the thumb is let go, not while it is dragged.
         slider->setTracking(false);
-        slider->setFocusPolicy(Qt::StrongFocus);
         slider->setAccessibleName(caption);
+        label->setBuddy(slider);
         connect(slider, &QScrollBar::valueChanged, this, [this, row] { colourSliderChange(row); });
         m_sliders[row] = slider;
 
@@ -117,7 +117,11 @@ void Form1::buildControls()
         readout->setFrameStyle(QFrame::Box | QFrame::Plain);
         readout->setLineWidth(1);
         readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        readout->setAccessibleName(caption);
+        // "255" needs all 23 pixels inside the border but the digits' own
+        // side bearings; Qt's default indent of half an "x" pushes it onto the line.
+        readout->setIndent(0);
+        // Read out as the number it shows; the caption names the slider.
+        readout->setAccessibleDescription(caption);
         m_readouts[row] = readout;
     }
 
@@ -178,9 +182,11 @@ void Form1::mnuSave_Click()
 
 void Form1::mnuSaveAs_Click()
 {
-    Form2 chooser(Picture1->image(), mnuSave, m_startFolder);
+    Form2 chooser(Picture1->image(), mnuSave, m_startFolder, this);
     chooser.setFilePattern(QStringLiteral("*.bmp"));
     chooser.move(Twips::quarterOfScreen(this));
+    // Blocking only this window leaves the help window that F1 opens usable.
+    chooser.setWindowModality(Qt::WindowModal);
     chooser.exec();
 }
 
@@ -203,5 +209,6 @@ void Form1::mnuVersion_Click()
 {
     auto *about = new frmAbout(this);
     about->move(Twips::quarterOfScreen(this));
+    about->setWindowModality(Qt::WindowModal);
     about->exec();
 }

@@ -1,11 +1,26 @@
 #include "PictureBox.h"
 
+#include "FocusFrame.h"
 #include "pattern/Picture.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
 using kaleidra::Picture;
+
+namespace {
+
+// A plain frame would be announced as a frame, which screen readers take
+// for a window of its own; the drawing area is a canvas.
+QAccessibleInterface *canvasFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Canvas);
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(Picture &picture, QWidget *parent)
     : QFrame(parent)
@@ -15,6 +30,10 @@ PictureBox::PictureBox(Picture &picture, QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(border);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool canvasRole = (QAccessible::installFactory(canvasFor), true);
+    Q_UNUSED(canvasRole);
+    setAccessibleName(QStringLiteral("描画領域"));
+    setAccessibleDescription(QStringLiteral("描画領域: 模様が描かれる 630 × 630 ドットの黒い正方形"));
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -30,8 +49,11 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect surface = contentsRect();
     const QRect dirty = event->rect();
-    if (!surface.contains(dirty))
+    if (!surface.contains(dirty)) {
         drawFrame(&painter);
+        if (hasFocus())
+            drawFocusFrame(painter, *this);
+    }
     // Whole screen pixels per picture pixel: no smoothing, so a scaled
     // screen shows the pattern sharp.
     const QRect target = dirty & surface;

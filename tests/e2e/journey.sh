@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One start of the program, used as a user would: the colour sliders narrowed
 # to pure red with the keyboard, a run of mirrored figures, Save As while it
-# draws, the overwrite question once stopped, Save, the About window, help,
-# and File > Exit during a run with the help viewer open.
+# draws, the overwrite question once stopped, Save, help beside the main
+# window, F1 in the About window, and File > Exit during a run with the help
+# viewer open.
 source "$(dirname "$0")/lib.sh"
 start_display
 mkdir "$WORK/pictures"
@@ -88,25 +89,40 @@ menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
 [ "$(ls -A "$WORK/pictures")" = "kaleido.bmp" ] || fail "unexpected files: $(ls -A "$WORK/pictures")"
 
+start_stop
+menu h h
+viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
+# Black text on white: a page of help is a good share of dark pixels.
+help_shown() {
+    geometry_is "$viewer" "*" && grab help "${WW}x$WH+$WX+$WY"
+    dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
+    [ "$dark" -gt 5000 ]
+}
+within 20 help_shown || fail "the help viewer shows only $dark dark pixels: no help text"
+# overlaps LEFT TOP RIGHT BOTTOM: the viewer meets that rectangle of the client area.
+overlaps() { [ "$WX" -lt $((CX + $3)) ] && [ $((WX + WW)) -gt $((CX + $1)) ] && [ "$WY" -lt $((CY + $4)) ] && [ $((WY + WH)) -gt $((CY + $2)) ]; }
+! overlaps 8 8 642 642 && ! overlaps 648 8 841 209 && [ $((WX + WW)) -le 1280 ] && [ $((WY + WH)) -le 1024 ] ||
+    fail "the help viewer at $WX,$WY ${WW}x$WH covers the main window's controls or leaves the screen"
+
 menu h v
 quarter_window "ﾊﾞｰｼﾞｮﾝ情報" 374x134
 grab about "${WW}x$WH+$WX+$WY"
 [ "$(convert "$WORK/about.png" -format '%k' info:)" -gt 20 ] || fail "the About window shows no icon or text"
 xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
+# F1 in the About window gives the help viewer the keyboard at once.
+focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+within 20 focused "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window did not take the keyboard"
+keys F1
+within 20 focused "カレイドラ ヘルプ" || fail "F1 in the About window left the keyboard with $(xdotool getwindowfocus getwindowname)"
+cp "$WORK/help.png" "$WORK/help-top.png"
+keys Next Next
+scrolled() { help_shown; [ "$(differing "$WORK/help-top.png" "$WORK/help.png")" -gt 1000 ]; }
+within 20 scrolled || fail "Page Down did not scroll the help viewer"
+about=$(window_id "ﾊﾞｰｼﾞｮﾝ情報") || fail "F1 closed the About window"
+geometry_is "$about" "*" && xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
+within 20 focused "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window did not take the keyboard back"
 keys Escape
 within 20 gone "ﾊﾞｰｼﾞｮﾝ情報" || fail "Esc did not close the About window"
-
-start_stop
-menu h h
-viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
-within 20 geometry_is "$viewer" "847,*" || fail "the help viewer is at $WX,$WY, not beside the main window"
-# Black text on white: a page of help is a good share of dark pixels.
-help_shown() {
-    grab help "${WW}x$WH+$WX+$WY"
-    dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
-    [ "$dark" -gt 5000 ]
-}
-within 20 help_shown || fail "the help viewer shows only $dark dark pixels: no help text"
 
 menu f x
 within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "File > Exit did not end the program"

@@ -1,7 +1,10 @@
 #include "main_window/Form1.h"
+#include "main_window/PictureBox.h"
+#include "platform/JapaneseUi.h"
 
 #include "ScriptedRandom.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -37,6 +40,9 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
+    // The program's own font, whose digits must fit the read-outs.
+    void initTestCase() { installJapaneseUi(*qApp); }
+
     void startUpState()
     {
         ScriptedRandom random;
@@ -62,7 +68,27 @@ private slots:
             QCOMPARE(child<QWidget>(window, sliders[row])->geometry(), QRect(688, 72 + 24 * row, 121, 17));
             QCOMPARE(readout->geometry(), QRect(816, 72 + 24 * row, 25, 17));
             QVERIFY(readout->alignment() & Qt::AlignRight && readout->frameShape() == QFrame::Box);
+            QCOMPARE(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Name), readout->text());
+            // The number inside the border with a free column on either side; faint edge smoothing is no ink.
+            const QImage shown = readout->grab().toImage();
+            const int scale = int(shown.devicePixelRatio());
+            int inked = 0;
+            for (int y = scale; y < 16 * scale; ++y)
+                for (int x = scale; x < 24 * scale; ++x)
+                    if (qGray(shown.pixel(x, y)) < qGray(shown.pixel(scale, scale)) - 48) {
+                        QVERIFY2(x >= 2 * scale && x < 23 * scale, qPrintable(QString("ink at column %1").arg(x)));
+                        ++inked;
+                    }
+            QVERIFY(inked > 10);
         }
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.pictureBox())->text(QAccessible::Name), QStringLiteral("描画領域"));
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *slider = child<QScrollBar>(window, "HScroll2");
+        const QImage unfocused = slider->grab().toImage();
+        slider->setFocus();
+        QVERIFY2(slider->grab().toImage() != unfocused, "the focused slider looks unfocused");
     }
 
     void sliderPairs_data()
