@@ -109,6 +109,17 @@ private slots:
 
     void rootFolderGetsNoSecondSeparator() { QCOMPARE(SavePath::targetPath("/", "a"), QStringLiteral("/a.bmp")); }
 
+    void vanishedStartFolder()
+    {
+        QVERIFY(QDir().mkdir("gone") && QDir::setCurrent("gone") && QDir(start()).rmdir("gone"));
+        m_form = std::make_unique<Form1>(m_random);
+        QVERIFY(!saveAs([&](Form2 *chooser) { QCOMPARE(chooser->findChild<DirListBox *>()->path(), start()); }));
+        QCOMPARE(Module1::saveFileName, start("File1.bmp"));
+        QCOMPARE(decoded(Module1::saveFileName), sameAsDrawing);
+        // Where not even its name is known, the home folder.
+        QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
+    }
+
     void saveAsThenSave()
     {
         const QString path = start(QStringLiteral("sub/pic.bmp"));
