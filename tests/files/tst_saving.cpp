@@ -7,6 +7,7 @@
 #include "main_window/Form1.h"
 #include "main_window/PictureBox.h"
 #include "platform/ClockRandom.h"
+#include "platform/PictureFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +24,7 @@
 #include <memory>
 
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 static const QString sameAsDrawing = QStringLiteral("BMP3 630 630 0");
@@ -118,6 +121,39 @@ private slots:
         QCOMPARE(decoded(Module1::saveFileName), sameAsDrawing);
         // Where not even its name is known, the home folder.
         QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
+    }
+
+    // The reason shown comes from the system's error; nothing is written or remembered.
+    void failureReasons_data()
+    {
+        using F = PictureFile::Failure;
+        QTest::addColumn<QString>("medium"); // of the chosen folder: a tmpfs mounted as given, or none
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<F>("failure");
+        QTest::newRow("300 characters") << "" << QString(300, 'n') << F::NameTooLong;
+        QTest::newRow("NUL") << "" << QStringLiteral("a%1b").arg(QChar(0)) << F::CharacterRefused;
+        QTest::newRow("folder missing") << "" << "gone/a" << F::FolderMissing;
+        QTest::newRow("read-only medium") << "ro" << "a" << F::ReadOnlyMedium;
+        QTest::newRow("full medium") << "full" << "a" << F::DiskFull;
+    }
+    void failureReasons()
+    {
+        QFETCH(QString, medium);
+        QFETCH(QString, name);
+        QFETCH(PictureFile::Failure, failure);
+        const QString folder = start("m");
+        const QByteArray mountPoint = QFile::encodeName(folder);
+        QVERIFY(QDir().mkdir(folder));
+        if (!medium.isEmpty() && mount("tmpfs", mountPoint, "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
+            QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
+        const auto unmount = qScopeGuard([&] { umount2(mountPoint, MNT_DETACH); });
+        QVERIFY(saveAs([&](Form2 *chooser) {
+            chooser->findChild<DirListBox *>()->setPath(folder);
+            chooser->findChild<QLineEdit *>()->setText(name);
+        }));
+        QVERIFY2(m_boxes.value(0).endsWith(PictureFile::reason({ failure, {} })), qPrintable(m_boxes.value(0)));
+        QVERIFY(Module1::saveFileName.isEmpty() && !m_form->saveAction()->isEnabled());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden) + QDir(start()).entryList({ "a*" }), QStringList());
     }
 
     void saveAsThenSave()
