@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
 
 template <typename Window>
@@ -96,6 +99,33 @@ private slots:
         elsewhere.show();
         QTest::keyClick(&elsewhere, Qt::Key_F1);
         QVERIFY2(shown<HelpViewer>(), "F1 in another window did not open help");
+    }
+
+    // Refused at once with the viewer's message, never read whole.
+    void refusedHelpFile_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("FIFO") << 0;
+        QTest::newRow("folder") << 1;
+        QTest::newRow("50 MB") << 2;
+    }
+    void refusedHelpFile()
+    {
+        QFETCH(int, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kaleidra.hlp");
+        QFile file(path);
+        QVERIFY(kind == 0 ? mkfifo(QFile::encodeName(path), 0600) == 0
+                          : kind == 1 ? QDir().mkdir(path) : file.open(QIODevice::WriteOnly) && file.resize(50 << 20));
+        rusage before {}, after {};
+        getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer clock;
+        clock.start();
+        HelpViewer viewer;
+        viewer.showContents(path);
+        getrusage(RUSAGE_SELF, &after);
+        QVERIFY(clock.elapsed() < 1000 && after.ru_maxrss - before.ru_maxrss < 10 * 1024);
+        QVERIFY2(viewer.toPlainText().contains("表示できません"), qPrintable(viewer.toPlainText()));
     }
 
     void placement()
