@@ -1,9 +1,9 @@
 #include "HelpViewer.h"
 
+#include "HelpFile.h"
+
 #include <QApplication>
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
 #include <QScrollBar>
@@ -18,11 +18,9 @@ constexpr QSize designed(430, 620);
 constexpr QSize readable(320, 240);
 
 // The viewer's words for a help file it cannot show.
-QString cannotShowHelpFile(const QString &path, bool exists)
+QString cannotShowHelpFile(const QString &path, const QString &reason)
 {
-    const QString reason = exists ? QStringLiteral("ヘルプ ファイルを読み込めません。")
-                                  : QStringLiteral("ヘルプ ファイルが見つかりません。");
-    return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(reason, path.toHtmlEscaped());
+    return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(reason.toHtmlEscaped(), path.toHtmlEscaped());
 }
 
 } // namespace
@@ -60,11 +58,8 @@ QScrollBar *HelpViewer::verticalScrollBar() const
 
 void HelpViewer::showContents(const QString &path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        setHtml(QString::fromUtf8(file.readAll()));
-    else
-        setHtml(cannotShowHelpFile(path, QFileInfo::exists(path)));
+    const HelpFile::Contents contents = HelpFile::read(path);
+    setHtml(contents.ok() ? contents.text : cannotShowHelpFile(path, contents.failure));
     verticalScrollBar()->setValue(0);
     if (!isVisible())
         placeBeside(QApplication::activeWindow());

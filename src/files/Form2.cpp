@@ -30,10 +30,14 @@ Form2::Form2(const QImage &picture, QAction *mnuSave, const QString &startFolder
     resize(clientWidth, clientHeight);
     buildControls();
 
-    // A start folder removed since start-up gives way to its nearest parent.
+    // A start folder removed since gives way to its nearest parent that can
+    // be listed, an unknown one to the home folder: the chooser only ever
+    // shows, and saves to, a real folder.
     QString folder = startFolder;
-    while (!Dir1->setPath(folder) && !QDir(folder).isRoot())
-        folder = QFileInfo(folder).absolutePath();
+    while (!folder.isEmpty() && !Dir1->setPath(folder))
+        folder = QDir(folder).isRoot() ? QString() : QFileInfo(folder).absolutePath();
+    if (folder.isEmpty())
+        Dir1->setPath(QDir::homePath());
 }
 
 Form2::~Form2() = default;

@@ -6,7 +6,10 @@ namespace SavePath {
 
 QString targetPath(const QString &folder, const QString &name)
 {
-    Q_ASSERT(!folder.isEmpty());
+    // Without a folder the user saw there is no path: one at the root would
+    // be a place never chosen.
+    if (folder.isEmpty())
+        return QString();
     const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
     return folder + separator + name + QStringLiteral(".bmp");
 }
@@ -18,7 +21,10 @@ QString nameFromListedFile(const QString &fileName)
 
 QString failureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("画像を保存できませんでした。\n\n%1\n\n%2").arg(QDir::toNativeSeparators(path), reason);
+    const QString failed = QStringLiteral("画像を保存できませんでした。\n\n");
+    if (path.isEmpty())
+        return failed + reason;
+    return failed + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason;
 }
 
 } // namespace SavePath

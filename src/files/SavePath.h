@@ -5,7 +5,8 @@
 namespace SavePath {
 
 // The folder (in Qt's form, "/"-separated), a separator unless it already ends
-// in one as a root does, the name exactly as typed and ".bmp".
+// in one as a root does, the name exactly as typed and ".bmp"; empty when
+// there is no folder.
 QString targetPath(const QString &folder, const QString &name);
 
 // A file picked from the list less its last four characters: its ".bmp"

@@ -8,6 +8,6 @@ bool savePicture(const QImage &picture, const QString &path, QWidget *parent)
 {
     const PictureFile::SaveResult result = PictureFile::writeBmp(picture, path);
     if (!result.ok())
-        MessageBoxes::showError(parent, SavePath::failureMessage(path, result.failure));
+        MessageBoxes::showError(parent, SavePath::failureMessage(path, PictureFile::reason(result)));
     return result.ok();
 }

@@ -2,8 +2,8 @@
 
 #include "ColourRows.h"
 #include "pattern/PatternEngine.h"
+#include "platform/Runtime.h"
 
-#include <QDir>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -65,5 +65,5 @@ private:
     QAction *mnuVersion = nullptr;
     HelpKey *m_help = nullptr;
     // Every Save As opens here; the program never changes its current folder.
-    const QString m_startFolder = QDir::currentPath();
+    const QString m_startFolder = Runtime::startFolder();
 };

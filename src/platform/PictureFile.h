@@ -8,12 +8,31 @@ class QImage;
 
 namespace PictureFile {
 
-// What became of a write; the reason is in Japanese, ready to show the user.
-struct SaveResult {
-    QString failure;
-
-    bool ok() const { return failure.isEmpty(); }
+// Why a write failed, as the system reported it.
+enum class Failure {
+    None,
+    NameTooLong,
+    CharacterRefused,
+    FolderMissing,
+    FolderInTheWay,
+    ReadOnlyMedium,
+    DiskFull,
+    TooLarge,
+    AccessDenied,
+    Other,
 };
+
+// What became of a write; for a failure the system gave no class to, its own
+// words.
+struct SaveResult {
+    Failure failure = Failure::None;
+    QString systemText;
+
+    bool ok() const { return failure == Failure::None; }
+};
+
+// The reason for a failed write in Japanese, ready to show the user.
+QString reason(const SaveResult &result);
 
 // Writes the image as a BMP file through a temporary file in the same folder
 // that replaces the target only once complete, so a failed write leaves any

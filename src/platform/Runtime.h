@@ -4,13 +4,18 @@
 
 class QString;
 
-// What the program asks of its runtime: where it lives, a key press into its
-// own input, and ending.
+// What the program asks of its runtime: where it lives and was started, a key
+// press into its own input, and ending.
 namespace Runtime {
 
 // The folder of the program file in the system's notation, with a trailing
 // separator only at the root.
 QString programFolder();
+
+// The folder the program was started in, even when it has been removed since:
+// then the system still names it, and callers look for its nearest parent.
+// Empty only when even that name cannot be learnt.
+QString startFolder();
 
 // Queues a press and release of the key for the focused widget (else the
 // active window, else the application); it is handled after the caller

@@ -6,6 +6,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 static HelpViewer *shownViewer()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -37,6 +40,33 @@ private slots:
         elsewhere.show();
         QTest::keyClick(&elsewhere, Qt::Key_F1);
         QVERIFY2(shownViewer(), "F1 in another window did not open help");
+    }
+
+    // Refused at once with the viewer's message, never read whole.
+    void refusedHelpFile_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("FIFO") << 0;
+        QTest::newRow("folder") << 1;
+        QTest::newRow("50 MB") << 2;
+    }
+    void refusedHelpFile()
+    {
+        QFETCH(int, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kaleidra.hlp");
+        QFile file(path);
+        QVERIFY(kind == 0 ? mkfifo(QFile::encodeName(path), 0600) == 0
+                          : kind == 1 ? QDir().mkdir(path) : file.open(QIODevice::WriteOnly) && file.resize(50 << 20));
+        rusage before {}, after {};
+        getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer clock;
+        clock.start();
+        HelpViewer viewer;
+        viewer.showContents(path);
+        getrusage(RUSAGE_SELF, &after);
+        QVERIFY(clock.elapsed() < 1000 && after.ru_maxrss - before.ru_maxrss < 10 * 1024);
+        QVERIFY2(viewer.toPlainText().contains("表示できません"), qPrintable(viewer.toPlainText()));
     }
 
     // 1366 pixels wide: W\2 − W\4 truncates twice, so it is not W\4; the
