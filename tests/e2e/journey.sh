@@ -92,13 +92,7 @@ within 20 file_is_screen || fail "File > Save did not write the picture shown"
 start_stop
 menu h h
 viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
-# Black text on white: a page of help is a good share of dark pixels.
-help_shown() {
-    geometry_is "$viewer" "*" && grab help "${WW}x$WH+$WX+$WY"
-    dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
-    [ "$dark" -gt 5000 ]
-}
-within 20 help_shown || fail "the help viewer shows only $dark dark pixels: no help text"
+within 20 help_shown "$viewer" || fail "the help viewer shows only $dark dark pixels: no help text"
 # overlaps LEFT TOP RIGHT BOTTOM: the viewer meets that rectangle of the client area.
 overlaps() { [ "$WX" -lt $((CX + $3)) ] && [ $((WX + WW)) -gt $((CX + $1)) ] && [ "$WY" -lt $((CY + $4)) ] && [ $((WY + WH)) -gt $((CY + $2)) ]; }
 ! overlaps 8 8 642 642 && ! overlaps 648 8 841 209 && [ $((WX + WW)) -le 1280 ] && [ $((WY + WH)) -le 1024 ] ||
@@ -116,7 +110,7 @@ keys F1
 within 20 focused "カレイドラ ヘルプ" || fail "F1 in the About window left the keyboard with $(xdotool getwindowfocus getwindowname)"
 cp "$WORK/help.png" "$WORK/help-top.png"
 keys Next Next
-scrolled() { help_shown; [ "$(differing "$WORK/help-top.png" "$WORK/help.png")" -gt 1000 ]; }
+scrolled() { help_shown "$viewer"; [ "$(differing "$WORK/help-top.png" "$WORK/help.png")" -gt 1000 ]; }
 within 20 scrolled || fail "Page Down did not scroll the help viewer"
 about=$(window_id "ﾊﾞｰｼﾞｮﾝ情報") || fail "F1 closed the About window"
 geometry_is "$about" "*" && xdotool mousemove $((WX + 30)) $((WY + 110)) click 1

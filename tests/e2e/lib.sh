@@ -1,4 +1,4 @@
-# Sourced by journey.sh: a private X server, the real program in it, real X
+# Sourced by the end-to-end and packaging tests: a private X server, the real program in it, real X
 # input through xdotool, screenshots read back with ImageMagick. Every wait
 # polls its condition until a deadline, so a loaded machine is only slower.
 set -euo pipefail
@@ -71,3 +71,11 @@ grab() { import -window root -crop "$2" +repage "$WORK/$1.png"; }
 surface() { grab "$1" "630x630+$((CX + 10))+$((CY + 10))"; }
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 lit() { convert "$1" -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:; }
+
+# help_shown ID: the help viewer shows a page of black text on white, where a
+# missing file gives two lines; sets dark and leaves the shot in help.png.
+help_shown() {
+    geometry_is "$1" "*" && grab help "${WW}x$WH+$WX+$WY"
+    dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
+    [ "$dark" -gt 5000 ]
+}
