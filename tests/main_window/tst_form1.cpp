@@ -71,12 +71,11 @@ private slots:
             QCOMPARE(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Name), readout->text());
             // The number inside the border with a free column on either side; faint edge smoothing is no ink.
             const QImage shown = readout->grab().toImage();
-            const int scale = int(shown.devicePixelRatio());
             int inked = 0;
-            for (int y = scale; y < 16 * scale; ++y)
-                for (int x = scale; x < 24 * scale; ++x)
-                    if (qGray(shown.pixel(x, y)) < qGray(shown.pixel(scale, scale)) - 48) {
-                        QVERIFY2(x >= 2 * scale && x < 23 * scale, qPrintable(QString("ink at column %1").arg(x)));
+            for (int y = 1; y < 16; ++y)
+                for (int x = 1; x < 24; ++x)
+                    if (qGray(shown.pixel(x, y)) < qGray(shown.pixel(1, 1)) - 48) {
+                        QVERIFY2(x >= 2 && x < 23, qPrintable(QString("ink at column %1").arg(x)));
                         ++inked;
                     }
             QVERIFY(inked > 10);
