@@ -2,8 +2,8 @@
 
 #include "pattern/RandomSource.h"
 
-#include <deque>
-#include <initializer_list>
+#include <cstddef>
+#include <vector>
 
 namespace kaleidra {
 
@@ -13,7 +13,7 @@ class ScriptedRandom : public RandomSource {
 public:
     explicit ScriptedRandom(float fallback = 0.0f) : m_fallback(fallback) {}
 
-    void queue(std::initializer_list<float> values) { m_queued.insert(m_queued.end(), values); }
+    void queue(const std::vector<float> &values) { m_queued.insert(m_queued.end(), values.begin(), values.end()); }
 
     float next() override
     {
@@ -24,7 +24,7 @@ public:
     int draws() const { return m_draws; }
 
 private:
-    std::deque<float> m_queued;
+    std::vector<float> m_queued;
     std::size_t m_used = 0;
     float m_fallback;
     int m_draws = 0;
