@@ -2,31 +2,28 @@
 
 #include "pattern/RandomSource.h"
 
-#include <deque>
-#include <initializer_list>
+#include <cstddef>
+#include <vector>
 
 namespace kaleidra {
 
-// Hands out queued numbers in order, then the fallback once the queue is
-// empty, and counts every draw so a test can check how many were taken.
+// Hands out queued numbers in order, then 0 once the queue is empty, and
+// counts every draw so a test can check how many were taken.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(float fallback = 0.0f) : m_fallback(fallback) {}
-
-    void queue(std::initializer_list<float> values) { m_queued.insert(m_queued.end(), values); }
+    void queue(const std::vector<float> &values) { m_queued.insert(m_queued.end(), values.begin(), values.end()); }
 
     float next() override
     {
         ++m_draws;
-        return m_used < m_queued.size() ? m_queued[m_used++] : m_fallback;
+        return m_used < m_queued.size() ? m_queued[m_used++] : 0.0f;
     }
 
     int draws() const { return m_draws; }
 
 private:
-    std::deque<float> m_queued;
+    std::vector<float> m_queued;
     std::size_t m_used = 0;
-    float m_fallback;
     int m_draws = 0;
 };
 
