@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # One start of the program, used as a user would: the colour sliders narrowed
-# to pure red with the keyboard, a run of figures, Save As while it
-# draws, the overwrite question once stopped, Save, help beside the main
-# window, F1 in the About window, and File > Exit during a run with the help
-# viewer open.
+# to pure red with the keyboard, a run of figures, Save As while it draws,
+# Save once stopped, help beside the main window, F1 in the About window, and
+# File > Exit during a run with the help viewer open.
 source "$(dirname "$0")/lib.sh"
 start_display
 mkdir "$WORK/pictures"
@@ -39,8 +38,6 @@ save_as() {
     xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
 }
 
-black() { surface idle && [ "$(lit "$WORK/idle.png")" -eq 0 ]; }
-within 20 black || fail "the drawing area is not black at start"
 # Tab from the drawing area: スタート, red maximum, red minimum, green minimum, ...
 click_client 300 300
 keys Tab Tab Tab End Tab Tab Home Tab Tab Home
@@ -70,13 +67,6 @@ drawn=$(lit "$WORK/stopped.png")
 colours=$(convert "$WORK/stopped.png" -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | sort | tr '\n' ' ')
 [ "$colours" = "#000000 #FF0000 " ] || fail "expected only black and pure red, found: $colours"
 
-menu f a
-quarter_window "画像を保存" 345x384
-save_as kaleido
-question=$(window_id "ピコパタン") || fail "saving over kaleido.bmp asked nothing"
-geometry_is "$question" "*" && xdotool mousemove $((WX + WW / 2)) $((WY + 10))
-keys Return
-within 20 file_is_screen || fail "Yes did not replace kaleido.bmp with the stopped picture"
 rm "$PICTURE"
 menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
@@ -118,4 +108,4 @@ wait "$PROGRAM_PID" || status=$?
 PROGRAM_PID=
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$WORK/program.log")"
 gone "カレイドラ ヘルプ" || fail "the help viewer outlived the program"
-echo "journey: $drawn red pixels; kaleido.bmp saved, replaced and saved again as shown; help with $dark dark pixels; exit 0"
+echo "journey: $drawn red pixels; kaleido.bmp saved, then saved again as shown; help with $dark dark pixels; exit 0"

@@ -105,6 +105,8 @@ private slots:
         QTest::newRow("End pushes green minimum past maximum") << 2 << 90 << -QScrollBar::SliderToMaximum << 90;
         QTest::newRow("Home takes red minimum to 0, not below") << 0 << 255 << -QScrollBar::SliderToMinimum << 0;
         QTest::newRow("a page steps blue minimum from 0 to 10") << 4 << 255 << -QScrollBar::SliderPageStepAdd << 10;
+        QTest::newRow("blue minimum above maximum springs back") << 4 << 30 << 31 << 30;
+        QTest::newRow("green maximum below minimum springs back") << 3 << 30 << 29 << 30;
     }
 
     void sliderPairs()
