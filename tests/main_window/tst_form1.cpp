@@ -46,7 +46,7 @@ private slots:
     void startUpState()
     {
         ScriptedRandom random;
-        random.queue({ 0.5f, std::nextafter(1.0f, 0.0f), 0.0f });
+        random.queue({ 0.5f, std::nextafter(1.0f, 0.0f), 0.75f });
         Form1 window(random);
 
         QVERIFY(!window.windowIcon().isNull());
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(child<QPushButton>(window, "comstart")->text(), QStringLiteral("スタート"));
 
         const kaleidra::PatternState &state = window.engine().state();
-        QVERIFY(state.running == 0 && state.curR == 128 && state.curG == 255 && state.curB == 0);
+        QVERIFY(state.running == 0 && state.curR == 128 && state.curG == 255 && state.curB == 192);
         QVERIFY(state.kansuu == 9 && state.henka == 0 && state.bairitu == 5.0 && state.dirR + state.dirG + state.dirB == 0);
         QCOMPARE(random.draws(), 3);
         for (int row = 0; row < 6; ++row) {
