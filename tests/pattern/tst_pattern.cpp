@@ -113,6 +113,7 @@ private slots:
             return;
         QCOMPARE(picture.pixel(pixel[0], pixel[1]), 0xff123456u);
         QCOMPARE((L {changed.left, changed.top, changed.right, changed.bottom}), pixel + pixel);
+        QVERIFY(changed.width() == 1 && changed.height() == 1);
     }
 };
 
