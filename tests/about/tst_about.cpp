@@ -24,6 +24,8 @@ class AboutTest : public QObject {
 private slots:
     void f1OpensHelpOnlyAfterContentsQueuedIt()
     {
+        // Each start of the program draws other numbers.
+        QVERIFY(ClockRandom().next() != ClockRandom().next());
         ClockRandom random { 1 };
         Form1 form(random);
         form.show();
@@ -95,7 +97,7 @@ private slots:
                 QVERIFY2(!help.intersects(control), qPrintable(QString::number(at.x())));
         }
         // Nowhere clear on a small screen: beside the window, pushed back onto the screen.
-        QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 0, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
+        QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 100, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
     }
 };
 
