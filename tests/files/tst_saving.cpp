@@ -58,7 +58,8 @@ private slots:
         Module1::saveFileName.clear();
         m_boxes.clear();
         m_start = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_start->path()) && QDir().mkdir("sub"));
+        // A file the chooser's "*.bmp" must leave out of its list.
+        QVERIFY(QDir::setCurrent(m_start->path()) && QDir().mkdir("sub") && QFile("notes.txt").open(QIODevice::WriteOnly));
         m_form = std::make_unique<Form1>(m_random);
         m_form->engine().toggleRun();
         m_form->engine().toggleRun();
@@ -158,9 +159,13 @@ private slots:
         QVERIFY(!saveAs([&](Form2 *chooser) {
             QCOMPARE(chooser->findChild<QLineEdit *>()->text(), QStringLiteral("File1"));
             QStringList names;
-            for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile" })
+            QList<QRect> places;
+            for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile" }) {
                 names << chooser->findChild<QWidget *>(name)->accessibleName();
+                places << chooser->findChild<QWidget *>(name)->geometry();
+            }
             QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名" }));
+            QCOMPARE(places, (QList<QRect> { { 8, 8, 257, 20 }, { 8, 40, 249, 146 }, { 8, 192, 249, 150 }, { 8, 352, 249, 18 } }));
             // No header item beside the folders.
             const DirListBox *folders = chooser->findChild<DirListBox *>();
             QCOMPARE(QAccessible::queryAccessibleInterface(chooser->findChild<DirListBox *>())->childCount(), folders->count());
@@ -234,7 +239,7 @@ private slots:
         if (saved)
             QVERIFY(holdsDrawing(path));
         else
-            QCOMPARE(QDir(start()).entryList(QDir::Files | QDir::Hidden), QStringList(existing));
+            QCOMPARE(QDir(start()).entryList(QDir::Files | QDir::Hidden), QStringList({ "notes.txt", existing }));
     }
 };
 
