@@ -95,8 +95,6 @@ private slots:
         QVERIFY(QDir().mkdir("gone") && QDir::setCurrent("gone") && QDir(start()).rmdir("gone"));
         m_form = std::make_unique<Form1>(m_random);
         QVERIFY(!saveAs([&](Form2 *chooser) { QCOMPARE(chooser->findChild<DirListBox *>()->path(), start()); }));
-        QCOMPARE(Module1::saveFileName, start("File1.bmp"));
-        QVERIFY(holdsDrawing(Module1::saveFileName));
         // Where not even its name is known, the home folder.
         QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
     }
@@ -130,6 +128,8 @@ private slots:
             chooser->findChild<QLineEdit *>()->setText(name);
         }));
         QVERIFY2(m_boxes.value(0).startsWith("critical|") && m_boxes.value(0).endsWith(reason), qPrintable(m_boxes.value(0)));
+        // A long name is broken every 40 characters so that the box fits on the screen.
+        QVERIFY(name.size() < 300 || m_boxes.value(0).contains(QChar(0x200B) + QString(40, 'n') + QChar(0x200B)));
         QVERIFY(Module1::saveFileName.isEmpty() && !m_form->saveAction()->isEnabled());
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden) + QDir(start()).entryList({ "a*", "s*" }, QDir::Files), QStringList());
     }
@@ -160,12 +160,14 @@ private slots:
             QCOMPARE(chooser->findChild<QLineEdit *>()->text(), QStringLiteral("File1"));
             QStringList names;
             QList<QRect> places;
-            for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile" }) {
+            for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile", "Command1" }) {
                 names << chooser->findChild<QWidget *>(name)->accessibleName();
                 places << chooser->findChild<QWidget *>(name)->geometry();
             }
-            QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名" }));
-            QCOMPARE(places, (QList<QRect> { { 8, 8, 257, 20 }, { 8, 40, 249, 146 }, { 8, 192, 249, 150 }, { 8, 352, 249, 18 } }));
+            // The button is named by its text, 保存.
+            QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名", "" }));
+            QCOMPARE(places, (QList<QRect> { { 8, 8, 257, 20 }, { 8, 40, 249, 146 }, { 8, 192, 249, 150 }, { 8, 352, 249, 18 },
+                                             { 272, 328, 65, 49 } }));
             // No header item beside the folders.
             const DirListBox *folders = chooser->findChild<DirListBox *>();
             QCOMPARE(QAccessible::queryAccessibleInterface(chooser->findChild<DirListBox *>())->childCount(), folders->count());

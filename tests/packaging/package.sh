@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder, checks it with
-# lintian, appstreamcli and desktop-file-validate, checks its file list, then
-# unpacks it into a scratch root and starts the unpacked program on a private
-# Xvfb display to see that it finds its help text. Nothing is installed.
+# lintian, appstreamcli and desktop-file-validate, and checks its file list:
+# the help file beside the program that /usr/bin links to. Nothing is installed.
 BUILD=$(readlink -f "${1:?usage: $0 build-folder}")
-# The program to start is the unpacked one, set once there is a package.
 source "$(dirname "$0")/../e2e/lib.sh" "$BUILD"
 # cpack rewrites the build folder's install_manifest.txt, which a user may
 # still need to remove a `cmake --install`.
 MANIFEST="$BUILD/install_manifest.txt"
 [ -f "$MANIFEST" ] && cp -p "$MANIFEST" "$WORK/manifest"
 restore_manifest() { if [ -f "$WORK/manifest" ]; then cp -p "$WORK/manifest" "$MANIFEST"; else rm -f "$MANIFEST"; fi; }
-trap 'kill $PROGRAM_PID $XVFB_PID 2>/dev/null; restore_manifest; rm -rf "$WORK"' EXIT
+trap 'restore_manifest; rm -rf "$WORK"' EXIT
 
 (cd "$BUILD" && cpack -G DEB -B "$WORK/out" >"$WORK/cpack.log" 2>&1) || fail "cpack: $(cat "$WORK/cpack.log")"
 DEB=$(echo "$WORK"/out/kaleidra_*.deb)
@@ -28,11 +26,4 @@ expected=$(printf '%s\n' "./usr/bin/kaleidra -> ../lib/kaleidra/kaleidra" ./usr/
 listed=$(dpkg-deb -c "$DEB" | grep -v '^d' | sed 's/.* \.\//.\//' | sort)
 [ "$listed" = "$expected" ] || fail "package files differ: $(diff <(echo "$expected") <(echo "$listed"))"
 
-PROGRAM="$WORK/root/usr/bin/kaleidra"
-start_display
-start_program
-click_client 300 300
-keys alt+h h
-viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
-within 20 help_shown "$viewer" || fail "the help viewer shows $dark dark pixels: no help text"
-echo "package $(basename "$DEB"): validators clean, $(echo "$listed" | wc -l) files; unpacked program shows help ($dark dark pixels)"
+echo "package $(basename "$DEB"): validators clean, $(echo "$listed" | wc -l) files"

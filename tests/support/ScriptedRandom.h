@@ -2,7 +2,6 @@
 
 #include "pattern/RandomSource.h"
 
-#include <cstddef>
 #include <vector>
 
 namespace kaleidra {
@@ -13,17 +12,12 @@ class ScriptedRandom : public RandomSource {
 public:
     void queue(const std::vector<float> &values) { m_queued.insert(m_queued.end(), values.begin(), values.end()); }
 
-    float next() override
-    {
-        ++m_draws;
-        return m_used < m_queued.size() ? m_queued[m_used++] : 0.0f;
-    }
+    float next() override { return ++m_draws <= int(m_queued.size()) ? m_queued[m_draws - 1] : 0.0f; }
 
     int draws() const { return m_draws; }
 
 private:
     std::vector<float> m_queued;
-    std::size_t m_used = 0;
     int m_draws = 0;
 };
 
