@@ -11,16 +11,12 @@ PICTURE="$WORK/pictures/kaleido.bmp"
 
 # Clicks give the window under the pointer the keyboard; the drawing area
 # takes them without reacting.
-menu() {
-    click_client 300 300
-    keys "alt+$1" "$2"
-}
+menu() { click_client 300 300 && keys "alt+$1" "$2"; }
 start_stop() { click_client 736 28; }
 # button NAME: スタート/ストップ away from the pointer and the focus.
 button() { click_client 300 300 && grab "$1" "81x41+$((CX + 696))+$((CY + 8))"; }
 drawn_over() { surface now && [ "$(lit "$WORK/now.png")" -gt "$1" ]; }
-changed_from() { surface now && [ "$(differing "$WORK/$1.png" "$WORK/now.png")" -gt 0 ]; }
-frozen() { surface still && sleep 0.5 && ! changed_from still; }
+frozen() { surface still && sleep 0.5 && surface now && [ "$(differing "$WORK/still.png" "$WORK/now.png")" -eq 0 ]; }
 file_is_screen() { surface shown && [ -s "$PICTURE" ] && [ "$(differing "$WORK/shown.png" "$PICTURE")" -eq 0 ]; }
 # quarter_window TITLE WxH: waits for the window to stand a quarter of the
 # screen in from the left and the top (1280 × 1024 pixels are 19200 × 15360
