@@ -42,7 +42,6 @@ button label-running
 
 menu f a
 quarter_window "画像を保存" 345x384
-# The name typed into its box, then 保存.
 xdotool mousemove $((WX + 100)) $((WY + 361)) click 1
 keys ctrl+a
 xdotool type --delay 60 kaleido
