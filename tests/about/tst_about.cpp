@@ -76,6 +76,17 @@ private slots:
     {
         QCOMPARE(Twips::quarterPlacement({ 20490, 11520 }), QPoint(5123, 2880));
 
+        // Help beside a main window at the left, centred and at the right of a 1280 × 1024 screen.
+        const QRect screen(0, 0, 1280, 1024);
+        for (const QPoint at : { QPoint(0, 0), QPoint(215, 165), QPoint(431, 0) }) {
+            const QPoint client = at + QPoint(1, 38);
+            const QList<QRect> controls { { at + QPoint(1, 20), QSize(847, 18) }, { client + QPoint(8, 8), QSize(634, 634) },
+                                          { client + QPoint(648, 8), QSize(193, 201) } };
+            const QRect help = HelpViewer::placement(screen, QRect(at, QSize(849, 694)), controls, QSize(432, 645));
+            QVERIFY(screen.contains(help) && help.width() >= 320 && help.height() >= 240);
+            for (const QRect &control : controls)
+                QVERIFY2(!help.intersects(control), qPrintable(QString::number(at.x())));
+        }
         // Nowhere clear on a small screen: beside the window, pushed back onto the screen.
         QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 100, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
     }
