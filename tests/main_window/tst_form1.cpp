@@ -58,6 +58,7 @@ private slots:
         QVERIFY(!window.saveAction()->isEnabled());
         QCOMPARE(window.findChild<QMenu *>("mnuFile")->actions().last()->text(), QStringLiteral("終了(&X)"));
         QCOMPARE(child<QPushButton>(window, "comstart")->text(), QStringLiteral("スタート"));
+        QCOMPARE(child<QPushButton>(window, "comstart")->geometry(), QRect(696, 8, 81, 41));
 
         const kaleidra::PatternState &state = window.engine().state();
         QVERIFY(state.running == 0 && state.curR == 128 && state.curG == 255 && state.curB == 192);
