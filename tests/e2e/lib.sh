@@ -2,12 +2,12 @@
 # input through xdotool, screenshots read back with ImageMagick. Every wait
 # polls its condition until a deadline, so a loaded machine is only slower.
 set -euo pipefail
+PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra}")
 WORK=$(mktemp -d)
-# Through a link, as /usr/bin/kaleidra is: the help file is found beside the program itself.
-ln -s "$(readlink -f "${1:?usage: $0 path/to/kaleidra}")" "$WORK/kaleidra" && PROGRAM=$WORK/kaleidra
-XVFB_PID=
-PROGRAM_PID=
+XVFB_PID= PROGRAM_PID=
 trap 'kill $PROGRAM_PID $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
+# Through a link, as /usr/bin/kaleidra is: the help file is found beside the program itself.
+ln -s "$PROGRAM" "$WORK/kaleidra" && PROGRAM=$WORK/kaleidra
 
 fail() {
     echo "FAIL: $*" >&2
