@@ -99,7 +99,7 @@ private slots:
     {
         QTest::addColumn<int>("moved"); // HScroll1..6 are 0..5
         QTest::addColumn<int>("partnerValue");
-        QTest::addColumn<int>("input"); // a value dragged to, or minus a slider action
+        QTest::addColumn<int>("input"); // a value dragged to, a key pressed, or minus a slider action
         QTest::addColumn<int>("expected");
         QTest::newRow("red minimum above maximum springs back") << 0 << 150 << 200 << 150;
         QTest::newRow("blue maximum below minimum springs back") << 5 << 100 << 40 << 100;
@@ -109,6 +109,8 @@ private slots:
         QTest::newRow("Home takes red minimum to 0, not below") << 0 << 255 << -QScrollBar::SliderToMinimum << 0;
         QTest::newRow("a page steps blue minimum from 0 to 10") << 4 << 255 << -QScrollBar::SliderPageStepAdd << 10;
         QTest::newRow("blue minimum above maximum springs back") << 4 << 30 << 31 << 30;
+        QTest::newRow("→ raises red minimum by one") << 0 << 255 << int(Qt::Key_Right) << 1;
+        QTest::newRow("← lowers green maximum by one") << 3 << 0 << int(Qt::Key_Left) << 254;
         QTest::newRow("green maximum below minimum springs back") << 3 << 30 << 29 << 30;
     }
 
@@ -124,7 +126,9 @@ private slots:
         auto *slider = child<QScrollBar>(window, sliders[moved]);
         child<QScrollBar>(window, sliders[partner])->setValue(partnerValue);
 
-        if (input >= 0) {
+        if (input > 255)
+            QTest::keyClick(slider, Qt::Key(input));
+        else if (input >= 0) {
             // A dragged slider reports its value once released.
             slider->setSliderDown(true);
             slider->setSliderPosition(input);
