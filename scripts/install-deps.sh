@@ -13,7 +13,7 @@ case "${1:-}" in
     "") ;;
     --test)
         packages+=(
-            xvfb xauth xdotool imagemagick
+            xvfb xauth xdotool x11-utils openbox imagemagick
             dpkg-dev file lintian appstream desktop-file-utils
         ) ;;
     *) echo "usage: $0 [--test]" >&2; exit 2 ;;

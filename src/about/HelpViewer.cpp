@@ -1,10 +1,12 @@
 #include "HelpViewer.h"
 
 #include "HelpFile.h"
+#include "platform/Runtime.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -61,8 +63,13 @@ void HelpViewer::showContents(const QString &path)
     const HelpFile::Contents contents = HelpFile::read(path);
     setHtml(contents.ok() ? contents.text : cannotShowHelpFile(path, contents.failure));
     verticalScrollBar()->setValue(0);
+    QWidget *opener = QApplication::activeWindow();
+    if (opener && opener != this) {
+        m_opener = opener;
+        m_openerOwner = ownerOf(opener);
+    }
     if (!isVisible())
-        placeBeside(QApplication::activeWindow());
+        placeBeside(opener);
     show();
     raise();
     activateWindow();
@@ -70,12 +77,18 @@ void HelpViewer::showContents(const QString &path)
 
 // The controls are those of the window that owns the active one, so that F1
 // in the chooser or the About window keeps the main window's controls in sight.
-void HelpViewer::placeBeside(const QWidget *window)
+QWidget *HelpViewer::ownerOf(QWidget *window)
+{
+    while (window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
+void HelpViewer::placeBeside(QWidget *window)
 {
     if (!window || window == this)
         return;
-    while (window->parentWidget())
-        window = window->parentWidget()->window();
+    window = ownerOf(window);
     QList<QRect> controls;
     for (const QWidget *child : window->findChildren<QWidget *>()) {
         if (child->isVisible() && !child->isWindow()
@@ -105,6 +118,20 @@ bool HelpViewer::event(QEvent *event)
         keepOnScreen();
     }
     return QMainWindow::event(event);
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void HelpViewer::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    Runtime::giveFocusBack(m_opener && m_opener->isVisible() ? m_opener : m_openerOwner);
 }
 
 void HelpViewer::keepOnScreen()

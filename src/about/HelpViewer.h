@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QScrollBar;
 class QTextBrowser;
 
 // The help viewer: a window of its own beside the program's windows that
-// shows a help file from its beginning, or says why it cannot.
+// shows a help file from its beginning, or says why it cannot. Esc closes it,
+// and the keyboard goes back to the window it was opened from.
 class HelpViewer : public QMainWindow {
     Q_OBJECT
 
@@ -25,13 +27,20 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void keepOnScreen();
     void setHtml(const QString &html);
     QScrollBar *verticalScrollBar() const;
-    void placeBeside(const QWidget *window);
+    static QWidget *ownerOf(QWidget *window);
+    void placeBeside(QWidget *window);
 
     QTextBrowser *m_text = nullptr;
     bool m_justPlaced = false;
+    // Where F1 was pressed, and the window that one belongs to, which takes
+    // the keyboard back when the first has closed since.
+    QPointer<QWidget> m_opener;
+    QPointer<QWidget> m_openerOwner;
 };

@@ -188,6 +188,7 @@ void Form1::mnuSaveAs_Click()
     // Blocking only this window leaves the help window that F1 opens usable.
     chooser.setWindowModality(Qt::WindowModal);
     chooser.exec();
+    Runtime::giveFocusBack(this);
 }
 
 void Form1::mnuExit_Click()
@@ -211,4 +212,5 @@ void Form1::mnuVersion_Click()
     about->move(Twips::quarterOfScreen(this));
     about->setWindowModality(Qt::WindowModal);
     about->exec();
+    Runtime::giveFocusBack(this);
 }

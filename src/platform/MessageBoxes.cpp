@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "Runtime.h"
+
 #include <QMessageBox>
 
 namespace MessageBoxes {
@@ -33,7 +35,9 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
     QMessageBox box(QMessageBox::Warning, title, wrappable(text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    Runtime::giveFocusBack(parent);
+    return yes;
 }
 
 void showError(QWidget *parent, const QString &text)
@@ -41,6 +45,7 @@ void showError(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("カレイドラ"), wrappable(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    Runtime::giveFocusBack(parent);
 }
 
 } // namespace MessageBoxes

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace Runtime {
 
@@ -36,6 +37,16 @@ void postKeyPress(Qt::Key key)
         receiver = QCoreApplication::instance();
     QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
     QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+void giveFocusBack(QWidget *widget)
+{
+    if (!widget || !widget->window()->isVisible())
+        return;
+    // Asked of the window itself: QWidget::activateWindow() asks nothing while
+    // the window still counts as active through a closing window of its own.
+    if (QWindow *window = widget->window()->windowHandle())
+        window->requestActivate();
 }
 
 void endProgram()

@@ -3,9 +3,10 @@
 #include <Qt>
 
 class QString;
+class QWidget;
 
 // What the program asks of its runtime: where it lives and was started, a key
-// press into its own input, and ending.
+// press into its own input, the keyboard focus, and ending.
 namespace Runtime {
 
 // The folder of the program file in the system's notation, with a trailing
@@ -21,6 +22,12 @@ QString startFolder();
 // active window, else the application); it is handled after the caller
 // has returned to the event loop.
 void postKeyPress(Qt::Key key);
+
+// Gives the keyboard back to the window holding widget once a window over it
+// has closed. Left to itself, a window manager may give it to a window that is
+// closing too, as when a question and the chooser close at once, and then to
+// none at all. Nothing happens to a window no longer shown.
+void giveFocusBack(QWidget *widget);
 
 // Ends the program with status 0 at once, whatever windows are open.
 void endProgram();

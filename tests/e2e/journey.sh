@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One start of the program, used as a user would: the colour sliders narrowed
 # to pure red with the keyboard, a run of figures, Save As while it draws,
-# Save once stopped, help beside the main window, F1 in the About window, and
-# File > Exit during a run with the help viewer open.
+# Save once stopped, Save As onto that file answered No, help beside the main
+# window, F1 in the About window and Esc in the help it opens, and File > Exit
+# during a run.
 source "$(dirname "$0")/lib.sh"
 start_display
 mkdir "$WORK/pictures"
@@ -23,7 +24,7 @@ file_is_screen() { surface shown && [ -s "$PICTURE" ] && [ "$(differing "$WORK/s
 # twips: 19200\2 − 19200\4 = 4800, 15360\4 = 3840, so 320, 256).
 quarter_window() {
     id=$(window_id "$1") || fail "no window \"$1\" appeared"
-    within 20 geometry_is "$id" "320,256,$2" || fail "\"$1\" is ${WW}x$WH at $WX,$WY, not $2 at 320,256"
+    within 20 geometry_is "$id" "320,256,$2" || fail "\"$1\" is ${WW}x$WH with its frame at $FX,$FY, not $2 at 320,256"
 }
 
 # Tab from the drawing area: スタート, red maximum, red minimum, green minimum, ...
@@ -39,12 +40,16 @@ within 20 drawn_over 2000 || fail "the run drew no figures"
 button label-running
 [ "$(differing "$WORK/label-idle.png" "$WORK/label-running.png")" -gt 0 ] || fail "a run leaves スタート on the button"
 
-menu f a
-quarter_window "画像を保存" 345x384
-xdotool mousemove $((WX + 100)) $((WY + 361)) click 1
-keys ctrl+a
-xdotool type --delay 60 kaleido
-xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
+# save_as_kaleido: Save As, the name kaleido typed, 保存 clicked.
+save_as_kaleido() {
+    menu f a
+    quarter_window "画像を保存" 345x384
+    xdotool mousemove $((WX + 100)) $((WY + 361)) click 1
+    keys ctrl+a
+    xdotool type --delay 60 kaleido
+    xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
+}
+save_as_kaleido
 within 20 gone "画像を保存" || fail "the chooser stayed open after 保存"
 
 start_stop
@@ -58,6 +63,25 @@ menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
 [ "$(ls -A "$WORK/pictures")" = "kaleido.bmp" ] || fail "unexpected files: $(ls -A "$WORK/pictures")"
 
+# No to the overwrite question closes the question and the chooser at once.
+# A window manager busy meanwhile, as here held still, then hands the keyboard
+# to the closing chooser and so to no window; the program must take it back
+# for the main window, with the pointer left where 保存 was and no click to help.
+cp -p "$PICTURE" "$WORK/saved.bmp"
+save_as_kaleido
+window_id "ピコパタン" >/dev/null || fail "Save As onto kaleido asked no question"
+kill -STOP "$WM_PID"
+keys alt+n
+sleep 0.5
+kill -CONT "$WM_PID"
+within 20 gone "画像を保存" || fail "No left the chooser open"
+cmp -s "$PICTURE" "$WORK/saved.bmp" || fail "No changed kaleido.bmp"
+within 20 focused "カレイドラ" || fail "after No the keyboard is with \"$(xdotool getwindowfocus getwindowname 2>&1)\", not the main window"
+keys alt+f a
+window_id "画像を保存" >/dev/null || fail "Alt+F A after No opened no chooser"
+keys Escape
+within 20 gone "画像を保存" || fail "Esc did not close the chooser"
+
 start_stop
 menu h h
 viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
@@ -70,12 +94,13 @@ overlaps() { [ "$WX" -lt $((CX + $3)) ] && [ $((WX + WW)) -gt $((CX + $1)) ] && 
 menu h v
 quarter_window "ﾊﾞｰｼﾞｮﾝ情報" 374x134
 xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
-# F1 in the About window gives the help viewer the keyboard at once.
-focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+# F1 in the About window gives the help viewer the keyboard at once; Esc
+# there closes it and gives the keyboard back.
 within 20 focused "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window did not take the keyboard"
 keys F1
 within 20 focused "カレイドラ ヘルプ" || fail "F1 in the About window left the keyboard with $(xdotool getwindowfocus getwindowname)"
-xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
+keys Escape
+within 20 gone "カレイドラ ヘルプ" || fail "Esc did not close the help viewer"
 within 20 focused "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window was closed by F1 or did not take the keyboard back"
 keys Escape
 within 20 gone "ﾊﾞｰｼﾞｮﾝ情報" || fail "Esc did not close the About window"

@@ -1,11 +1,11 @@
-# Sourced by the end-to-end and packaging tests: a private X server, the real program in it, real X
-# input through xdotool, screenshots read back with ImageMagick. Every wait
+# Sourced by the end-to-end and packaging tests: a private X server with a window manager, the real
+# program in it, real X input through xdotool, screenshots read back with ImageMagick. Every wait
 # polls its condition until a deadline, so a loaded machine is only slower.
 set -euo pipefail
 PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra}")
 WORK=$(mktemp -d)
-XVFB_PID= PROGRAM_PID=
-trap 'kill $PROGRAM_PID $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
+XVFB_PID= WM_PID= PROGRAM_PID=
+trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
 # Through a link, as /usr/bin/kaleidra is: the help file is found beside the program itself.
 ln -s "$PROGRAM" "$WORK/kaleidra" && PROGRAM=$WORK/kaleidra
 
@@ -25,7 +25,8 @@ within() {
 }
 
 # Without -noreset the server resets when its last client leaves, such as an
-# xdotool poll, and the next client then cannot connect.
+# xdotool poll, and the next client then cannot connect. Where the keyboard
+# goes when windows close is the window manager's choice.
 start_display() {
     exec 3>"$WORK/display"
     Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
@@ -34,21 +35,32 @@ start_display() {
     within 20 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$WORK/display")" XDG_RUNTIME_DIR="$WORK/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    openbox >"$WORK/wm.log" 2>&1 &
+    WM_PID=$!
+    within 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start: $(cat "$WORK/wm.log")"
 }
 
+focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
 gone() { ! visible "$1" >/dev/null; }
 
 # window_id TITLE: the visible window with exactly that title, once it appears.
 window_id() { within 20 visible "$1" >/dev/null && visible "$1"; }
 
-# geometry_is ID PATTERN: sets WX, WY, WW, WH (the outer rectangle) and
-# matches "X,Y,WxH" against PATTERN.
+# geometry_is ID PATTERN: sets WX, WY, WW, WH (the window inside its frame,
+# on the screen) and FX, FY (the frame's top left), and matches
+# "FX,FY,WWxWH" against PATTERN.
 geometry_is() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+    local info extents
+    info=$(xwininfo -id "$1") || return 1
+    WX=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info") WY=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
+    WW=$(awk '/ Width:/ { print $2 }' <<<"$info") WH=$(awk '/ Height:/ { print $2 }' <<<"$info")
+    # left, right, top, bottom
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]\+, [0-9]\+, [0-9]\+, [0-9]\+' | tr -d ,)
+    set -- "$1" "$2" ${extents:-0 0 0 0}
+    FX=$((WX - $3)) FY=$((WY - $5))
     # shellcheck disable=SC2053
-    [[ "$WX,$WY,${WW}x$WH" == $2 ]]
+    [[ "$FX,$FY,${WW}x$WH" == $2 ]]
 }
 
 # start_program [FOLDER]: starts the program there (default: a scratch folder)
