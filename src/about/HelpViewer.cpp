@@ -1,6 +1,7 @@
 #include "HelpViewer.h"
 
 #include "HelpFile.h"
+#include "platform/Icons.h"
 #include "platform/Runtime.h"
 
 #include <QApplication>
@@ -33,7 +34,7 @@ HelpViewer::HelpViewer(QWidget *parent)
 {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("カレイドラ ヘルプ"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kaleidra.xpm")));
+    setWindowIcon(Icons::program());
     // The program ends with its main window, even while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     m_text->setAccessibleName(QStringLiteral("ヘルプ"));

@@ -1,5 +1,7 @@
 #include "frmAbout.h"
 
+#include "platform/DisplayScale.h"
+#include "platform/Icons.h"
 #include "platform/JapaneseUi.h"
 
 #include <QFont>
@@ -13,7 +15,9 @@ namespace {
 QLabel *fixedCaption(const QString &text, int left, int top, int points, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(QFont(japaneseProportionalFamily(), points, QFont::Bold));
+    QFont font = designFont(japaneseProportionalFamily(), points);
+    font.setBold(true);
+    label->setFont(font);
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -29,7 +33,7 @@ frmAbout::frmAbout(QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kaleidra-picture.xpm")));
+    setWindowIcon(Icons::picture());
     setFixedSize(clientWidth, clientHeight);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -43,7 +47,7 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/kaleidra.xpm")));
+    picIcon->setPixmap(Icons::program().pixmap(QSize(32, 32), devicePixelRatioF()));
     picIcon->setGeometry(16, 16, 36, 36);
 
     Label1 = fixedCaption(QStringLiteral("カレイドラ"), 80, 32, 18, this);

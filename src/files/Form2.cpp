@@ -6,6 +6,7 @@
 #include "Module1.h"
 #include "SavePath.h"
 #include "SavePicture.h"
+#include "platform/Icons.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureFile.h"
 
@@ -24,7 +25,7 @@ Form2::Form2(const QImage &picture, QAction *mnuSave, const QString &startFolder
 {
     Q_ASSERT(mnuSave);
     setWindowTitle(QStringLiteral("画像を保存"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kaleidra-picture.xpm")));
+    setWindowIcon(Icons::picture());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     resize(clientWidth, clientHeight);

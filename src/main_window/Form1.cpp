@@ -8,6 +8,7 @@
 #include "files/Form2.h"
 #include "files/Module1.h"
 #include "files/SavePicture.h"
+#include "platform/Icons.h"
 #include "platform/Runtime.h"
 #include "platform/Twips.h"
 
@@ -32,7 +33,7 @@ Form1::Form1(kaleidra::RandomSource &random, QWidget *parent)
     , m_engine(random)
 {
     setWindowTitle(QStringLiteral("カレイドラ"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kaleidra.xpm")));
+    setWindowIcon(Icons::program());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);

@@ -1,13 +1,13 @@
 #include "main_window/Form1.h"
 #include "platform/ClockRandom.h"
+#include "platform/DisplayScale.h"
 #include "platform/JapaneseUi.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    // A scaled screen shows each picture pixel as a whole block of pixels.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    chooseDisplayScale();
     QApplication app(argc, argv);
     installJapaneseUi(app);
 

@@ -1,5 +1,7 @@
 #include "JapaneseUi.h"
 
+#include "DisplayScale.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -37,12 +39,11 @@ void installJapaneseUi(QApplication &app)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 
-    if (hasJapanese(QApplication::font().family()))
-        return;
-    const QString family = japaneseProportionalFamily();
-    if (family.isEmpty())
-        return;
-    // 9 points is the 12-pixel text the window's captions are laid out for.
-    QFont font(family, 9);
-    QApplication::setFont(font);
+    QString family = QApplication::font().family();
+    if (!hasJapanese(family)) {
+        const QString japaneseFamily = japaneseProportionalFamily();
+        if (!japaneseFamily.isEmpty())
+            family = japaneseFamily;
+    }
+    QApplication::setFont(designFont(family, 9));
 }

@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(placed("Label1").topLeft(), QPoint(80, 32));
         QCOMPARE(placed("Label2").topLeft(), QPoint(88, 64));
         const QFont title = about.findChild<QLabel *>("Label1")->font(), version = about.findChild<QLabel *>("Label2")->font();
-        QVERIFY(title.pointSize() == 18 && version.pointSize() == 12 && title.bold() && version.bold());
+        QVERIFY(title.pixelSize() == 24 && version.pixelSize() == 16 && title.bold() && version.bold());
     }
 
     // Refused with the viewer's message, never waited on or read whole.

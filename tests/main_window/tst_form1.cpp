@@ -1,5 +1,7 @@
 #include "main_window/Form1.h"
+#include "about/frmAbout.h"
 #include "main_window/PictureBox.h"
+#include "platform/DisplayScale.h"
 #include "platform/JapaneseUi.h"
 
 #include "ScriptedRandom.h"
@@ -95,6 +97,43 @@ private slots:
         QVERIFY2(slider->grab().toImage() != unfocused, "the focused slider looks unfocused");
     }
 
+    // Screens of 125 % and 150 % (the test's screens.json): the program's whole
+    // scale is 1 on both, and every label's text fits inside it without
+    // spreading over its neighbours, in the main window and the About window.
+    void textFitsItsLabels_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("125 %") << "120 dpi";
+        QTest::newRow("150 %") << "144 dpi";
+    }
+
+    void textFitsItsLabels()
+    {
+        QFETCH(QString, screen);
+        QScreen *shownOn = *std::find_if(qApp->screens().cbegin(), qApp->screens().cend(),
+                                         [&](const QScreen *s) { return s->name() == screen; });
+        ScriptedRandom random;
+        Form1 window(random);
+        frmAbout about(&window);
+        for (QWidget *shown : { static_cast<QWidget *>(&window), static_cast<QWidget *>(&about) }) {
+            shown->setScreen(shownOn);
+            shown->move(shownOn->geometry().topLeft());
+            shown->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            QCOMPARE(shown->devicePixelRatioF(), 1.0);
+            for (const QLabel *label : shown->findChildren<QLabel *>()) {
+                if (!label->isVisible() || label->text().isEmpty())
+                    continue;
+                const QSize text = label->fontMetrics().size(0, label->text());
+                const QRect room = label->contentsRect().adjusted(std::max(0, label->indent()), 0, 0, 0);
+                QVERIFY2(room.width() >= text.width() && room.height() >= text.height(), qPrintable(label->objectName()));
+                for (const QWidget *other : label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                    QVERIFY2(other == label || !other->isVisible() || !other->geometry().intersects(label->geometry()),
+                             qPrintable(label->objectName() + " meets " + other->objectName()));
+            }
+        }
+    }
+
     void sliderPairs_data()
     {
         QTest::addColumn<int>("moved"); // HScroll1..6 are 0..5
@@ -145,5 +184,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1)
+int main(int argc, char *argv[])
+{
+    chooseDisplayScale();
+    QApplication app(argc, argv);
+    TestForm1 test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_form1.moc"
