@@ -6,6 +6,7 @@
 #include "Module1.h"
 #include "SavePath.h"
 #include "SavePicture.h"
+#include "platform/FocusRing.h"
 #include "platform/Icons.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureFile.h"
@@ -83,6 +84,11 @@ void Form2::buildControls()
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    // Fusion marks the focus only on a list's current entry, and a
+    // drop-down's not at all.
+    for (QWidget *list : std::initializer_list<QWidget *> { Drive1, Dir1, File1 })
+        new FocusRing(list);
 
     QWidget::setTabOrder(Drive1, Dir1);
     QWidget::setTabOrder(Dir1, File1);

@@ -1,6 +1,6 @@
 #include "ColourSlider.h"
 
-#include "FocusFrame.h"
+#include "platform/FocusFrame.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "PictureBox.h"
 
-#include "FocusFrame.h"
+#include "platform/FocusFrame.h"
 #include "pattern/Picture.h"
 
 #include <QAccessibleWidget>

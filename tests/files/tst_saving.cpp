@@ -161,6 +161,14 @@ private slots:
             }
             // The button is named by its text, 保存.
             QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名", "" }));
+            // The start folder holds no picture: the file list is empty.
+            for (const char *name : { "Drive1", "Dir1", "File1" }) {
+                QWidget *list = chooser->findChild<QWidget *>(name);
+                chooser->findChild<QLineEdit *>()->setFocus();
+                const QImage unfocused = list->grab().toImage();
+                list->setFocus();
+                QVERIFY2(list->grab().toImage() != unfocused, name);
+            }
             QCOMPARE(places, (QList<QRect> { { 8, 8, 257, 20 }, { 8, 40, 249, 146 }, { 8, 192, 249, 150 }, { 8, 352, 249, 18 },
                                              { 272, 328, 65, 49 } }));
             // Every folder from the root down, and no header item beside them.
