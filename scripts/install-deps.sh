@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev
     fonts-ipafont-gothic
 )
 case "${1:-}" in
