@@ -28,6 +28,7 @@ private slots:
         ClockRandom random { 1 };
         Form1 form(random);
         form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F1);
         QVERIFY2(!shownViewer(), "F1 opened help before Help > Contents was used");
         form.findChild<QAction *>("mnuMokuji")->trigger();
@@ -37,6 +38,9 @@ private slots:
         const QString text = shownViewer()->toPlainText();
         QVERIFY2(text.contains("見つかりません") && text.contains(QDir::toNativeSeparators(qApp->applicationDirPath() + "/kaleidra.hlp")),
                  qPrintable(text));
+        // Esc closes it, and the keyboard goes back to where F1 was pressed.
+        QTest::keyClick(shownViewer(), Qt::Key_Escape);
+        QTRY_VERIFY(!shownViewer() && QApplication::activeWindow() == &form);
     }
 
     void aboutWindowLayout()
