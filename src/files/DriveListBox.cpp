@@ -1,25 +1,17 @@
 #include "DriveListBox.h"
 
+#include "platform/Drives.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QSignalBlocker>
-#include <QStorageInfo>
 
 namespace {
 
-// Only media the system mounted from a device under its places for them;
-// pseudo file systems and bind mounts, of single files too, are no drives.
-bool isRemovableMedium(const QStorageInfo &volume)
-{
-    const QString root = volume.rootPath();
-    const bool mediaPlace = root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/"))
-        || root.startsWith(QLatin1String("/mnt/"));
-    return mediaPlace && volume.device().startsWith("/dev/") && volume.isReady() && QFileInfo(root).isDir();
-}
-
 bool holds(const QString &root, const QString &folder)
 {
-    return folder == root || folder.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+    const Qt::CaseSensitivity sameName = Drives::fileNameCase();
+    return folder.compare(root, sameName) == 0
+        || folder.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'), sameName);
 }
 
 } // namespace
@@ -27,8 +19,8 @@ bool holds(const QString &root, const QString &folder)
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
 {
-    for (const QString &root : drives())
-        addDrive(root, QStorageInfo(root).name());
+    for (const Drives::Drive &drive : Drives::list())
+        addDrive(drive.root, drive.label);
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::driveChanged);
 }
 
@@ -45,27 +37,14 @@ void DriveListBox::setDrive(const QString &root)
     setCurrentIndex(findData(root));
 }
 
-QStringList DriveListBox::drives()
-{
-    QStringList roots { QStorageInfo::root().rootPath() };
-    const QStorageInfo home(QDir::homePath());
-    if (home.isValid() && home.isReady())
-        roots << home.rootPath();
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && isRemovableMedium(volume))
-            roots << volume.rootPath();
-    }
-    roots.removeDuplicates();
-    return roots;
-}
-
 QString DriveListBox::driveOf(const QString &folder)
 {
     const QString path = QDir::cleanPath(QDir(folder).absolutePath());
-    QString nearest = QDir(path).rootPath();
-    for (const QString &root : drives()) {
-        if (holds(root, path) && root.size() > nearest.size())
-            nearest = root;
+    // "/" or "C:/": the start of an absolute path up to its first "/".
+    QString nearest = path.left(path.indexOf(QLatin1Char('/')) + 1);
+    for (const Drives::Drive &drive : Drives::list()) {
+        if (holds(drive.root, path) && drive.root.size() > nearest.size())
+            nearest = drive.root;
     }
     return nearest;
 }

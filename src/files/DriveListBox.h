@@ -2,8 +2,7 @@
 
 #include <QComboBox>
 
-// The drop-down of drives: the root file system, the one holding the home
-// folder and the removable media mounted.
+// The drop-down of the drives the system offers.
 class DriveListBox : public QComboBox {
     Q_OBJECT
 
@@ -15,8 +14,6 @@ public:
     // Shows root without reporting a change, adding it when it is not listed.
     void setDrive(const QString &root);
 
-    // The roots of the drives listed, without duplicates.
-    static QStringList drives();
     // The root of the listed drive that holds folder.
     static QString driveOf(const QString &folder);
 

@@ -13,9 +13,12 @@
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -25,6 +28,36 @@ constexpr int rowPitch = 24;
 constexpr int captionLeft = 648;
 constexpr int sliderLeft = 688;
 constexpr int readoutLeft = 816;
+// Inside a read-out's border.
+constexpr int readoutInside = 23;
+
+// Whether text drawn right-aligned in a box of the given width leaves the
+// box's first and last columns blank.
+bool staysClear(const QFont &font, const QString &text, int width)
+{
+    QImage box(width, 2 * QFontMetrics(font).height(), QImage::Format_RGB32);
+    box.fill(Qt::white);
+    QPainter painter(&box);
+    painter.setFont(font);
+    painter.drawText(box.rect(), Qt::AlignRight | Qt::AlignVCenter, text);
+    painter.end();
+    // Edge smoothing fainter than this is no ink to the eye.
+    constexpr int ink = 255 - 48;
+    for (int y = 0; y < box.height(); ++y) {
+        if (qGray(box.pixel(0, y)) < ink || qGray(box.pixel(width - 1, y)) < ink)
+            return false;
+    }
+    return true;
+}
+
+// The font, made smaller where its digits are wider than the window was laid
+// out for, so that the widest read-out keeps clear of its border.
+QFont fittingFont(QFont font, const QString &widest, int width)
+{
+    while (font.pixelSize() > 6 && !staysClear(font, widest, width))
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 } // namespace
 
@@ -121,6 +154,7 @@ void Form1::buildControls()
         // "255" needs all 23 pixels inside the border but the digits' own
         // side bearings; Qt's default indent of half an "x" pushes it onto the line.
         readout->setIndent(0);
+        readout->setFont(fittingFont(readout->font(), QStringLiteral("255"), readoutInside));
         // Read out as the number it shows; the caption names the slider.
         readout->setAccessibleDescription(caption);
         m_readouts[row] = readout;

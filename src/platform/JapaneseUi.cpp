@@ -34,10 +34,19 @@ void installJapaneseUi(QApplication &app)
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(japanese);
 
+    // Beside the program where it brings its own, as on Windows; else where
+    // the system's Qt keeps them.
     auto *translator = new QTranslator(&app);
-    if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    for (const QString &folder : { QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath) }) {
+        if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            break;
+        }
+    }
+
+    // The Windows style draws a colour slider's thumb like its track.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 
     QString family = QApplication::font().family();
     if (!hasJapanese(family)) {

@@ -3,8 +3,9 @@
 class QApplication;
 class QString;
 
-// Japanese standard texts from Qt's own translations, and the windows' text:
-// the system's font, or a Japanese proportional one where it has no Japanese
+// Japanese standard texts from Qt's own translations, and the windows' look:
+// Fusion, whose sizes the windows are laid out for, on every system, and the
+// system's font, or a Japanese proportional one where it has no Japanese
 // glyphs, at the size the windows are laid out for.
 void installJapaneseUi(QApplication &app);
 

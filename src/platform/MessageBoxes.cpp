@@ -22,7 +22,7 @@ QString wrappable(const QString &text)
             piece = 0;
         }
         result += c;
-        piece = c.isSpace() || c == QLatin1Char('/') ? 0 : piece + 1;
+        piece = c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('\\') ? 0 : piece + 1;
     }
     return result;
 }

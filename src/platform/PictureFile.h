@@ -13,12 +13,15 @@ enum class Failure {
     None,
     NameTooLong,
     CharacterRefused,
+    ReservedName,
     FolderMissing,
     FolderInTheWay,
     ReadOnlyMedium,
+    DriveNotReady,
     DiskFull,
     TooLarge,
     AccessDenied,
+    InUse,
     Other,
 };
 
@@ -38,6 +41,11 @@ QString reason(const SaveResult &result);
 // that replaces the target only once complete, so a failed write leaves any
 // earlier file as it was and nothing else behind.
 SaveResult writeBmp(const QImage &image, const QString &path);
+
+// The system's part of writeBmp: the bytes as the whole file at path, or why
+// the system refused them. A name the system would take for something else,
+// such as a device, is refused before anything is written.
+SaveResult writeWhole(const QByteArray &bytes, const QString &path);
 
 // The length in bytes of the file at path; none when there is no such file.
 std::optional<qint64> length(const QString &path);

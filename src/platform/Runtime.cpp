@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
@@ -12,20 +11,6 @@ namespace Runtime {
 QString programFolder()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-}
-
-QString startFolder()
-{
-    const QString current = QDir::currentPath();
-    if (!current.isEmpty())
-        return current;
-    // The system cannot give the path of a removed folder, but its process
-    // file system remembers the name with a mark appended.
-    const QString deletedMark = QStringLiteral(" (deleted)");
-    QString named = QFileInfo(QStringLiteral("/proc/self/cwd")).symLinkTarget();
-    if (named.endsWith(deletedMark) && !QFileInfo::exists(named))
-        named.chop(deletedMark.size());
-    return QDir::isAbsolutePath(named) ? QDir::cleanPath(named) : QString();
 }
 
 void postKeyPress(Qt::Key key)

@@ -110,8 +110,10 @@ private slots:
     void textFitsItsLabels()
     {
         QFETCH(QString, screen);
-        QScreen *shownOn = *std::find_if(qApp->screens().cbegin(), qApp->screens().cend(),
-                                         [&](const QScreen *s) { return s->name() == screen; });
+        const auto found = std::find_if(qApp->screens().cbegin(), qApp->screens().cend(),
+                                        [&](const QScreen *s) { return s->name() == screen; });
+        QVERIFY2(found != qApp->screens().cend(), "no such screen: run with the platform's configfile=screens.json");
+        QScreen *shownOn = *found;
         ScriptedRandom random;
         Form1 window(random);
         frmAbout about(&window);

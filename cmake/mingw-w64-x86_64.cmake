@@ -1,0 +1,15 @@
+# Cross-building for 64-bit Windows with Debian's MinGW-w64 (posix threads).
+# KALEIDRA_WINDOWS_QT names a Qt built for that target; package searches stay
+# inside it and the MinGW root, so nothing of the build machine's own Qt or
+# libraries is taken.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KALEIDRA_WINDOWS_QT)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${KALEIDRA_WINDOWS_QT})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
