@@ -2,11 +2,11 @@
 
 #include "pattern/PatternState.h"
 #include "pattern/PlotSink.h"
+#include "pattern/Trigonometry.h"
 
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cmath>
 #include <deque>
 #include <mutex>
 #include <vector>
@@ -29,7 +29,8 @@ constexpr int lastTabledFrequency = 10;
 
 // Cosine and sine of a phase advanced by frequency / 10 at every step. The
 // phase is accumulated exactly as the step-by-step walk does it, because
-// s × frequency / 10 rounds differently and would move points.
+// s × frequency / 10 rounds differently and would move points; cosine() and
+// sine() are the program's own, the same on every system.
 struct PhaseWave {
     std::vector<double> cosines;
     std::vector<double> sines;
@@ -42,8 +43,8 @@ void walkPhase(int frequency, PhaseWave &wave)
     const double increment = double(frequency) / 10.0;
     double phase = 0.0;
     for (int step = 0; step < stepCount; ++step) {
-        wave.cosines[step] = std::cos(phase);
-        wave.sines[step] = std::sin(phase);
+        wave.cosines[step] = cosine(phase);
+        wave.sines[step] = sine(phase);
         phase = phase + increment;
     }
 }

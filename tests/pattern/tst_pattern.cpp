@@ -2,6 +2,7 @@
 #include "ScriptedRandom.h"
 #include "pattern/PatternEngine.h"
 #include "pattern/PatternRenderer.h"
+#include "pattern/Trigonometry.h"
 
 #include <QTest>
 
@@ -90,6 +91,33 @@ private slots:
         QCOMPARE(colours(), (L {110, 0, 255, 0, 0, 1}));
         QVERIFY(!engine.toggleRun() && engine.tick().isEmpty());
         QCOMPARE(random.draws(), 64);
+    }
+
+    // The program's own sine and cosine give the correctly rounded values,
+    // worked out to 80 digits, in every quarter turn and out to the phase of
+    // the walk's last step.
+    void trigonometry_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("sin");
+        QTest::addColumn<double>("cos");
+        QTest::newRow("0.5") << 0x1p-1 << 0x1.eaee8744b05fp-2 << 0x1.c1528065b7d5p-1;
+        QTest::newRow("1.0") << 0x1p+0 << 0x1.aed548f090ceep-1 << 0x1.14a280fb5068cp-1;
+        QTest::newRow("2.356194490192345") << 0x1.2d97c7f3321d2p+1 << 0x1.6a09e667f3bcdp-1 << -0x1.6a09e667f3bccp-1;
+        QTest::newRow("3.0") << 0x1.8p+1 << 0x1.210386db6d55bp-3 << -0x1.fae04be85e5d2p-1;
+        QTest::newRow("10.0") << 0x1.4p+3 << -0x1.1689ef5f34f52p-1 << -0x1.ad9ac890c6b1fp-1;
+        QTest::newRow("100.1") << 0x1.9066666666666p+6 << -0x1.abc60c6e652bp-2 << 0x1.d12f2e24ed41ap-1;
+        QTest::newRow("1000.1") << 0x1.f40cccccccccdp+9 << 0x1.c1fe3d1572579p-1 << 0x1.e877c03f65b77p-2;
+        QTest::newRow("12345.6") << 0x1.81ccccccccccdp+13 << -0x1.83b9626da2d7ep-1 << 0x1.4e62cef481db3p-1;
+        QTest::newRow("20001.0") << 0x1.3884p+14 << 0x1.ff59c1598fadap-1 << -0x1.9c76cff0637bdp-5;
+    }
+
+    void trigonometry()
+    {
+        QFETCH(double, x);
+        QFETCH(double, sin);
+        QFETCH(double, cos);
+        QVERIFY2(sine(x) == sin && cosine(x) == cos, qPrintable(QString::asprintf("%a %a", sine(x), cosine(x))));
     }
 
     void plotRoundsAndClips_data()

@@ -1,6 +1,6 @@
 #include "ReferenceRenderer.h"
 
-#include <cmath>
+#include "pattern/Trigonometry.h"
 
 namespace kaleidra {
 
@@ -18,8 +18,8 @@ void referenceDrawPattern(const PatternState &state, PlotSink &sink)
             double vx = 0;
             double vy = 0;
             for (int i = 0; i < n; ++i) {
-                vx = vx + (double(state.xAmp[i]) * std::cos(theta[i])) / 10;
-                vy = vy + (double(state.yAmp[i]) * std::sin(phi[i])) / 10;
+                vx = vx + (double(state.xAmp[i]) * cosine(theta[i])) / 10;
+                vy = vy + (double(state.yAmp[i]) * sine(phi[i])) / 10;
             }
             px = px + vx;
             py = py + vy;
