@@ -17,9 +17,12 @@ render() { # NAME SIZE...
         rsvg-convert -w "$size" -h "$size" "$name.svg" -o "$name-$size.png"
         if [ "$size" -eq 32 ]; then
             convert "$name-$size.png" -channel A -threshold 50% +channel \( +clone -alpha extract \) +swap -alpha off \
-                -dither None -remap "$palette" +swap -compose CopyOpacity -composite "$name-$size.png"
+                -dither None -remap "$palette" +swap -compose CopyOpacity -composite \
+                -define png:exclude-chunks=date,time "$name-$size.png"
         fi
     done
 }
 render kaleidra 16 24 32 40 48 64 128 256
 render kaleidra-picture 16 24 32 40 48 64
+# The Windows program's icon: Explorer and the Start menu pick a size from it.
+convert kaleidra-16.png kaleidra-24.png kaleidra-32.png kaleidra-48.png kaleidra-64.png kaleidra-256.png kaleidra.ico
