@@ -1,7 +1,11 @@
-# Run by `cmake --install` for the Windows program: copies beside it the DLLs
-# that it and its platform plugin import, directly or through each other,
-# found as Windows would find them in the Qt and MinGW-w64 folders. What is
-# in none of those folders comes with Windows itself.
+# Run by `cmake --install` for the Windows program, and for the Windows test
+# programs' folder: copies beside them the DLLs that they and their plugins
+# import, directly or through each other, found as Windows would find them in
+# the Qt and MinGW-w64 folders. What is in none of those folders comes with
+# Windows itself. Lists may be given with "|" for ";".
+foreach(list KALEIDRA_PROGRAM KALEIDRA_PLUGINS KALEIDRA_DLL_FOLDERS)
+    string(REPLACE "|" ";" ${list} "${${list}}")
+endforeach()
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${KALEIDRA_OBJDUMP}")
@@ -25,11 +29,17 @@ foreach(folder IN LISTS KALEIDRA_DLL_FOLDERS)
 endforeach()
 
 file(GET_RUNTIME_DEPENDENCIES
-    EXECUTABLES "${KALEIDRA_PROGRAM}"
+    EXECUTABLES ${KALEIDRA_PROGRAM}
     MODULES ${KALEIDRA_PLUGINS}
     DIRECTORIES ${folders}
     RESOLVED_DEPENDENCIES_VAR found
-    UNRESOLVED_DEPENDENCIES_VAR from_windows)
+    UNRESOLVED_DEPENDENCIES_VAR from_windows
+    CONFLICTING_DEPENDENCIES_PREFIX twice)
+# A copy beside the programs, from an earlier run, gives way to its original.
+foreach(name IN LISTS twice_FILENAMES)
+    list(FILTER twice_${name} INCLUDE REGEX "^${lower_case}/")
+    list(APPEND found ${twice_${name}})
+endforeach()
 foreach(link IN LISTS found)
     file(REAL_PATH "${link}" dll)
     file(INSTALL "${dll}" DESTINATION "${CMAKE_INSTALL_PREFIX}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages kaleidra needs to build and run it, and with
-# --test also those its tests and its packaging need; nothing when they are
-# all there already.
+# --test also those its tests and its packaging need, with --windows those of
+# the Windows build and its tests under Wine; nothing when they are all there
+# already.
 set -euo pipefail
 
 packages=(
@@ -9,15 +10,25 @@ packages=(
     qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev
     fonts-ipafont-gothic
 )
-case "${1:-}" in
-    "") ;;
-    --test)
-        packages+=(
-            xvfb xauth xdotool x11-utils openbox imagemagick
-            dpkg-dev file lintian appstream desktop-file-utils
-        ) ;;
-    *) echo "usage: $0 [--test]" >&2; exit 2 ;;
-esac
+for option in "$@"; do
+    case "$option" in
+        --test)
+            packages+=(
+                xvfb xauth xdotool x11-utils openbox imagemagick
+                dpkg-dev file lintian appstream desktop-file-utils
+            ) ;;
+        # Cross-building for 64-bit Windows and running the result under Wine.
+        --windows)
+            packages+=(
+                g++-mingw-w64-x86-64-posix qt6-base-dev-tools xz-utils
+                wine wine64
+            ) ;;
+        # What building Qt for Windows from Debian's source package takes.
+        --windows-qt)
+            packages+=(ninja-build dpkg-dev) ;;
+        *) echo "usage: $0 [--test] [--windows] [--windows-qt]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

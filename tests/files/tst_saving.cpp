@@ -151,7 +151,7 @@ private slots:
         } else if (!medium.isEmpty()) {
 #ifdef Q_OS_WIN
             folder = qEnvironmentVariable(qPrintable("KALEIDRA_TEST_DRIVE_" + medium.toUpper().replace(' ', '_')));
-            if (folder.isEmpty())
+            if (folder.isEmpty() || !QDir(folder).exists())
                 QSKIP("no such drive is mapped for this run");
 #else
             if (mount("tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
