@@ -2,12 +2,24 @@
 # program in it, real X input through xdotool, screenshots read back with ImageMagick. Every wait
 # polls its condition until a deadline, so a loaded machine is only slower.
 set -euo pipefail
-PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra}")
+PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra or path/to/kaleidra.exe}")
 WORK=$(mktemp -d)
 XVFB_PID= WM_PID= PROGRAM_PID=
-trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
-# Through a link, as /usr/bin/kaleidra is: the help file is found beside the program itself.
-ln -s "$PROGRAM" "$WORK/kaleidra" && PROGRAM=$WORK/kaleidra
+trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null; rm -rf "$WORK"' EXIT
+if [[ $PROGRAM == *.exe ]]; then
+    # Under Wine, in a prefix of its own, from the root of a drive that holds
+    # its folder: the help file is then "K:\\kaleidra.hlp" and must still be found.
+    export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wine wineboot --init >"$WORK/wineboot.log" 2>&1 && wineserver --wait
+    ln -s "$(dirname "$PROGRAM")" "$WINEPREFIX/dosdevices/k:"
+    run_program() { wine 'K:\kaleidra.exe'; }
+    PLACEMENT_SLACK=4
+else
+    # Through a link, as /usr/bin/kaleidra is: the help file is found beside the program itself.
+    ln -s "$PROGRAM" "$WORK/kaleidra" && PROGRAM=$WORK/kaleidra
+    run_program() { "$PROGRAM"; }
+    PLACEMENT_SLACK=0
+fi
 
 fail() {
     echo "FAIL: $*" >&2
@@ -41,6 +53,13 @@ start_display() {
 }
 
 focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+# above A B: the window titled A stands above the one titled B.
+above() {
+    local a b
+    a=$(visible "$1") && b=$(visible "$2") || return 1
+    xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' |
+        awk -v a="$(printf 0x%x "$a")" -v b="$(printf 0x%x "$b")" '$0 == a { ia = NR } $0 == b { ib = NR } END { exit !(ia > ib) }'
+}
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
 gone() { ! visible "$1" >/dev/null; }
 
@@ -67,7 +86,7 @@ geometry_is() {
 # and waits for its window.
 # Sets CX, CY: the screen position of the client area, below the menu bar.
 start_program() {
-    (cd "${1:-$WORK}" && exec "$PROGRAM") >"$WORK/program.log" 2>&1 &
+    (cd "${1:-$WORK}" && run_program) >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     local main
     main=$(window_id "カレイドラ") || fail "the main window did not appear: $(cat "$WORK/program.log")"
