@@ -43,6 +43,6 @@ fi
 windows_started=$SECONDS
 scripts/build-windows.sh --qt "$windows_qt"
 (cd build-windows && ctest --output-on-failure)
-tests/e2e/journey.sh build-windows/kaleidra/kaleidra.exe
-tests/windows/bench.sh build/bench/kaleidra_bench build-windows/bench/kaleidra_bench.exe
+bash tests/e2e/journey.sh build-windows/kaleidra/kaleidra.exe
+bash tests/windows/bench.sh build/bench/kaleidra_bench build-windows/bench/kaleidra_bench.exe
 echo "kaleidra: the Windows build and its tests under Wine took $((SECONDS - windows_started)) s"

@@ -2,7 +2,9 @@
 
 #include "Runtime.h"
 
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace MessageBoxes {
 
@@ -27,6 +29,19 @@ QString wrappable(const QString &text)
     return result;
 }
 
+// A window manager gives the keyboard back to the window under a closed
+// question in its own time, and a window closing meanwhile, as the chooser
+// does after every answer, can take it along to no window at all (seen under
+// openbox, and under Wine, whose windows cannot ask for the keyboard). The
+// program waits for that, taking no input, and only then goes on.
+void letTheKeyboardComeBack()
+{
+    constexpr int settling = 250;
+    QEventLoop loop;
+    QTimer::singleShot(settling, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 } // namespace
 
 // Paths may hold "<" and "&": plain text keeps them from reading as markup.
@@ -37,6 +52,7 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
     box.setDefaultButton(QMessageBox::Yes);
     const bool yes = box.exec() == QMessageBox::Yes;
     Runtime::giveFocusBack(parent);
+    letTheKeyboardComeBack();
     return yes;
 }
 
