@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds kaleidra for 64-bit Windows with MinGW-w64: kaleidra.exe, the
-# test programs and the benchmark in build-windows/, and the folder that runs
-# on a Windows machine with nothing else installed in build-windows/kaleidra/.
+# test programs and the benchmark in build-windows/, the folder that runs on a
+# Windows machine with nothing else installed in build-windows/kaleidra/, and
+# from it the installer kaleidra-<version>-win64.exe and the zip
+# kaleidra-<version>-win64.zip in build-windows/.
 #
 #   scripts/build-windows.sh [--qt QT]
 #
@@ -93,4 +95,8 @@ cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release -DKALEIDRA_END_TO_END=OFF
 cmake --build build-windows -j "$(nproc)"
 rm -rf build-windows/kaleidra
 cmake --install build-windows --strip --prefix "$PWD/build-windows/kaleidra" >/dev/null
+(cd build-windows && rm -f kaleidra-*-win64.* && cpack -G "NSIS;ZIP" >/dev/null)
 echo "kaleidra: the Windows program is in build-windows/kaleidra/ ($(du -sh build-windows/kaleidra | cut -f1))"
+for package in build-windows/kaleidra-*-win64.*; do
+    echo "kaleidra: $package ($(du -h "$package" | cut -f1))"
+done

@@ -17,11 +17,11 @@ for option in "$@"; do
                 xvfb xauth xdotool x11-utils openbox imagemagick
                 dpkg-dev file lintian appstream desktop-file-utils
             ) ;;
-        # Cross-building for 64-bit Windows and running the result under Wine.
+        # Cross-building for 64-bit Windows, its packages, and running them under Wine.
         --windows)
             packages+=(
-                g++-mingw-w64-x86-64-posix qt6-base-dev-tools xz-utils
-                wine wine64
+                g++-mingw-w64-x86-64-posix qt6-base-dev-tools xz-utils nsis
+                wine wine64 unzip
             ) ;;
         # What building Qt for Windows from Debian's source package takes.
         --windows-qt)

@@ -3,8 +3,9 @@
 # end-to-end tests under Xvfb), then the Debian package's checks, then once
 # more under AddressSanitizer and UndefinedBehaviorSanitizer. Given a Qt for
 # Windows in KALEIDRA_WINDOWS_QT (a folder or .tar.xz), it then builds the
-# Windows program and runs its tests, its journey and its benchmark under
-# Wine; KALEIDRA_REQUIRE_WINDOWS=1 makes a missing one a failure.
+# Windows program and its packages and runs its tests, its journey, its
+# benchmark, its installer and its zip under Wine; KALEIDRA_REQUIRE_WINDOWS=1
+# makes a missing one a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,4 +46,5 @@ scripts/build-windows.sh --qt "$windows_qt"
 (cd build-windows && ctest --output-on-failure)
 bash tests/e2e/journey.sh build-windows/kaleidra/kaleidra.exe
 bash tests/windows/bench.sh build/bench/kaleidra_bench build-windows/bench/kaleidra_bench.exe
+bash tests/windows/packages.sh build-windows
 echo "kaleidra: the Windows build and its tests under Wine took $((SECONDS - windows_started)) s"
