@@ -1,5 +1,4 @@
 #include "about/HelpViewer.h"
-#include "about/frmAbout.h"
 #include "main_window/Form1.h"
 #include "platform/ClockRandom.h"
 #include "platform/Twips.h"
@@ -45,18 +44,6 @@ private slots:
         // Esc closes it, and the keyboard goes back to where F1 was pressed.
         QTest::keyClick(shownViewer(), Qt::Key_Escape);
         QTRY_VERIFY(!shownViewer() && QApplication::activeWindow() == &form);
-    }
-
-    void aboutWindowLayout()
-    {
-        frmAbout about;
-        const auto placed = [&about](const char *name) { return about.findChild<QWidget *>(name)->geometry(); };
-        QCOMPARE(placed("cmdOK"), QRect(264, 72, 92, 47));
-        QCOMPARE(placed("picIcon"), QRect(16, 16, 36, 36));
-        QCOMPARE(placed("Label1").topLeft(), QPoint(80, 32));
-        QCOMPARE(placed("Label2").topLeft(), QPoint(88, 64));
-        const QFont title = about.findChild<QLabel *>("Label1")->font(), version = about.findChild<QLabel *>("Label2")->font();
-        QVERIFY(title.pixelSize() == 24 && version.pixelSize() == 16 && title.bold() && version.bold());
     }
 
     // Refused with the viewer's message, never waited on or read whole.

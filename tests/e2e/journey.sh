@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# One start of the program, used as a user would: the colour sliders narrowed
-# to pure red with the keyboard, a run of figures, Save As while it draws,
-# Save once stopped, Save As onto that file answered No, help beside the main
-# window, F1 in the About window and Esc in the help it opens, and File > Exit
-# during a run.
+# One start of the program, used as a user would: the sliders narrowed to pure red by keyboard, a run,
+# Save As while it draws, Save once stopped, Save As onto that file answered No, help beside the
+# window closed with Esc, F1 in the About window, and File > Exit during a run.
 source "$(dirname "$0")/lib.sh"
 start_display
 mkdir "$WORK/pictures"
 start_program "$WORK/pictures"
 PICTURE="$WORK/pictures/kaleido.bmp"
 
-# Clicks give the window under the pointer the keyboard; the drawing area
-# takes them without reacting.
+# Clicks give the window under the pointer the keyboard; the drawing area takes them without reacting.
 menu() { click_client 300 300 && keys "alt+$1" "$2"; }
 start_stop() { click_client 736 28; }
 # button NAME: スタート/ストップ away from the pointer and the focus.
@@ -19,11 +16,8 @@ button() { click_client 300 300 && grab "$1" "81x41+$((CX + 696))+$((CY + 8))"; 
 drawn_over() { surface now && [ "$(lit "$WORK/now.png")" -gt "$1" ]; }
 frozen() { surface still && sleep 0.5 && surface now && [ "$(differing "$WORK/still.png" "$WORK/now.png")" -eq 0 ]; }
 file_is_screen() { surface shown && [ -s "$PICTURE" ] && [ "$(differing "$WORK/shown.png" "$PICTURE")" -eq 0 ]; }
-# quarter_window TITLE WxH: waits for the window to stand a quarter of the
-# screen in from the left and the top (1280 × 1024 pixels are 19200 × 15360
-# twips: 19200\2 − 19200\4 = 4800, 15360\4 = 3840, so 320, 256).
-# Wine places a window by its own idea of the frame, which differs from the
-# window manager's by a few pixels.
+# quarter_window TITLE WxH: waits for the window a quarter of the screen in (19200\2 − 19200\4 = 4800 and
+# 15360\4 = 3840 twips: 320, 256), give or take where Wine's idea of the frame differs from openbox's.
 quarter_window() {
     id=$(window_id "$1") || fail "no window \"$1\" appeared"
     placed() { geometry_is "$id" "*,*,$2" && [ $(((FX - 320) ** 2 + (FY - 256) ** 2)) -le $((PLACEMENT_SLACK ** 2 * 2)) ]; }
@@ -49,7 +43,6 @@ within 20 drawn_over 2000 || fail "the run drew no figures"
 button label-running
 [ "$(differing "$WORK/label-idle.png" "$WORK/label-running.png")" -gt 0 ] || fail "a run leaves スタート on the button"
 
-# save_as_kaleido: Save As, the name kaleido typed, 保存 clicked.
 save_as_kaleido() {
     menu f a
     quarter_window "画像を保存" 345x384
@@ -72,12 +65,9 @@ menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
 [ "$(ls -A "$WORK/pictures")" = "kaleido.bmp" ] || fail "unexpected files: $(ls -A "$WORK/pictures")"
 
-# No to the overwrite question closes the question and the chooser at once.
-# A window manager busy meanwhile, as here held still, then hands the keyboard
-# to the closing chooser and so to no window; the program must take it back
-# for the main window, with the pointer left where 保存 was and no click to help.
-# Under Wine, whose windows cannot ask for the keyboard, a window manager at
-# full speed loses it so.
+# No closes the question and the chooser at once. A window manager busy meanwhile (here held still)
+# hands the keyboard to the closing chooser and so to none; under Wine, whose windows cannot ask for
+# it, one at full speed does. It must end with the main window, with no click to help.
 cp -p "$PICTURE" "$WORK/saved.bmp"
 save_as_kaleido
 window_id "ピコパタン" >/dev/null || fail "Save As onto kaleido asked no question"
@@ -94,9 +84,7 @@ keys Escape
 within 20 gone "画像を保存" || fail "Esc did not close the chooser"
 
 start_stop
-menu h h
-viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
-within 20 help_shown "$viewer" || fail "the help viewer shows only $dark dark pixels: no help text"
+opens_help
 # overlaps LEFT TOP RIGHT BOTTOM: the viewer meets that rectangle of the client area.
 overlaps() {
     local s=$PLACEMENT_SLACK
@@ -105,17 +93,18 @@ overlaps() {
 ! overlaps 8 8 642 642 && ! overlaps 648 8 841 209 && [ $((WX + WW)) -le 1280 ] && [ $((WY + WH)) -le 1024 ] ||
     fail "the help viewer at $WX,$WY ${WW}x$WH covers the main window's controls or leaves the screen"
 
+keys Escape
+within 20 gone "カレイドラ ヘルプ" || fail "Esc did not close the help viewer"
+
+# F1 in the About window opens the help again, with the keyboard; Esc there gives it back.
 menu h v
 quarter_window "ﾊﾞｰｼﾞｮﾝ情報" 374x134
 xdotool mousemove $((WX + 30)) $((WY + 110)) click 1
-# F1 in the About window gives the help viewer the keyboard at once, so the
-# Esc that follows closes the viewer, not the About window, and gives the
-# keyboard back.
 within 20 focused "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window did not take the keyboard"
 keys F1
-within 20 above "カレイドラ ヘルプ" "ﾊﾞｰｼﾞｮﾝ情報" || fail "F1 in the About window did not bring the help viewer forward"
+within 20 focused "カレイドラ ヘルプ" || fail "F1 in the About window left the keyboard with $(xdotool getwindowfocus getwindowname)"
 keys Escape
-within 20 gone "カレイドラ ヘルプ" || fail "Esc after F1 in the About window did not close the help viewer"
+within 20 gone "カレイドラ ヘルプ" || fail "Esc did not close the help viewer"
 within 20 focused "ﾊﾞｰｼﾞｮﾝ情報" || fail "the About window was closed by F1 or did not take the keyboard back"
 keys Escape
 within 20 gone "ﾊﾞｰｼﾞｮﾝ情報" || fail "Esc did not close the About window"

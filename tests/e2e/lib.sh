@@ -1,14 +1,12 @@
-# Sourced by the end-to-end and packaging tests: a private X server with a window manager, the real
-# program in it, real X input through xdotool, screenshots read back with ImageMagick. Every wait
-# polls its condition until a deadline, so a loaded machine is only slower.
+# Sourced by the end-to-end and packaging tests: the real program on a private X server under openbox,
+# X input by xdotool, screenshots by ImageMagick. Waits poll until a deadline: a loaded machine is slower.
 set -euo pipefail
 PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra or path/to/kaleidra.exe}")
 WORK=$(mktemp -d)
 XVFB_PID= WM_PID= PROGRAM_PID=
 trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null; rm -rf "$WORK"' EXIT
 if [[ $PROGRAM == *.exe ]]; then
-    # Under Wine, in a prefix of its own, from the root of a drive that holds
-    # its folder: the help file is then "K:\\kaleidra.hlp" and must still be found.
+    # Under Wine from the root of a drive: the help file is then "K:\\kaleidra.hlp" and must still be found.
     export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wine wineboot --init >"$WORK/wineboot.log" 2>&1 && wineserver --wait
     ln -s "$(dirname "$PROGRAM")" "$WINEPREFIX/dosdevices/k:"
@@ -36,9 +34,7 @@ within() {
     done
 }
 
-# Without -noreset the server resets when its last client leaves, such as an
-# xdotool poll, and the next client then cannot connect. Where the keyboard
-# goes when windows close is the window manager's choice.
+# Without -noreset the server resets when its last client (an xdotool poll) leaves; the next cannot connect.
 start_display() {
     exec 3>"$WORK/display"
     Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
@@ -53,28 +49,19 @@ start_display() {
 }
 
 focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
-# above A B: the window titled A stands above the one titled B.
-above() {
-    local a b
-    a=$(visible "$1") && b=$(visible "$2") || return 1
-    xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' |
-        awk -v a="$(printf 0x%x "$a")" -v b="$(printf 0x%x "$b")" '$0 == a { ia = NR } $0 == b { ib = NR } END { exit !(ia > ib) }'
-}
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
 gone() { ! visible "$1" >/dev/null; }
 
 # window_id TITLE: the visible window with exactly that title, once it appears.
 window_id() { within 20 visible "$1" >/dev/null && visible "$1"; }
 
-# geometry_is ID PATTERN: sets WX, WY, WW, WH (the window inside its frame,
-# on the screen) and FX, FY (the frame's top left), and matches
-# "FX,FY,WWxWH" against PATTERN.
+# geometry_is ID PATTERN: sets WX, WY, WW, WH (the window inside its frame, on the screen) and FX, FY
+# (the frame's top left), and matches "FX,FY,WWxWH" against PATTERN.
 geometry_is() {
     local info extents
     info=$(xwininfo -id "$1") || return 1
     WX=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info") WY=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
     WW=$(awk '/ Width:/ { print $2 }' <<<"$info") WH=$(awk '/ Height:/ { print $2 }' <<<"$info")
-    # left, right, top, bottom
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]\+, [0-9]\+, [0-9]\+, [0-9]\+' | tr -d ,)
     set -- "$1" "$2" ${extents:-0 0 0 0}
     FX=$((WX - $3)) FY=$((WY - $5))
@@ -82,9 +69,8 @@ geometry_is() {
     [[ "$FX,$FY,${WW}x$WH" == $2 ]]
 }
 
-# start_program [FOLDER]: starts the program there (default: a scratch folder)
-# and waits for its window.
-# Sets CX, CY: the screen position of the client area, below the menu bar.
+# start_program [FOLDER]: starts the program there (default: a scratch folder), waits for its
+# window, and sets CX, CY: the screen position of the client area, below the menu bar.
 start_program() {
     (cd "${1:-$WORK}" && run_program) >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
@@ -104,10 +90,16 @@ surface() { grab "$1" "630x630+$((CX + 10))+$((CY + 10))"; }
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 lit() { convert "$1" -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:; }
 
-# help_shown ID: the help viewer shows a page of black text on white, where a
-# missing file gives two lines; sets dark and leaves the shot in help.png.
-help_shown() {
-    geometry_is "$1" "*" && grab help "${WW}x$WH+$WX+$WY"
-    dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
-    [ "$dark" -gt 5000 ]
+# opens_help: Help > Contents opens the viewer with a page of black text on white, where a missing
+# file gives two lines; sets dark and WX, WY, WW, WH of the viewer.
+opens_help() {
+    local viewer
+    click_client 300 300 && keys alt+h h
+    viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
+    shown() {
+        geometry_is "$viewer" "*" && grab help "${WW}x$WH+$WX+$WY"
+        dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
+        [ "$dark" -gt 5000 ]
+    }
+    within 20 shown || fail "the help viewer shows only $dark dark pixels: no help text"
 }

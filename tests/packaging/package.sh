@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build folder, checks it with
-# lintian, appstreamcli and desktop-file-validate, and checks its file list:
-# the help file beside the program that /usr/bin links to. Nothing is installed.
+# Builds the Debian package from a configured build folder and checks it with lintian, appstreamcli and
+# desktop-file-validate, and its files: the help beside the program /usr/bin links to. Installs nothing.
 BUILD=$(readlink -f "${1:?usage: $0 build-folder}")
 source "$(dirname "$0")/../e2e/lib.sh" "$BUILD"
-# cpack rewrites the build folder's install_manifest.txt, which a user may
-# still need to remove a `cmake --install`.
+# cpack rewrites the build folder's install_manifest.txt, which may still be needed to undo an install.
 MANIFEST="$BUILD/install_manifest.txt"
 [ -f "$MANIFEST" ] && cp -p "$MANIFEST" "$WORK/manifest"
 restore_manifest() { if [ -f "$WORK/manifest" ]; then cp -p "$WORK/manifest" "$MANIFEST"; else rm -f "$MANIFEST"; fi; }

@@ -101,13 +101,9 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("sin");
         QTest::addColumn<double>("cos");
-        QTest::newRow("0.5") << 0x1p-1 << 0x1.eaee8744b05fp-2 << 0x1.c1528065b7d5p-1;
         QTest::newRow("1.0") << 0x1p+0 << 0x1.aed548f090ceep-1 << 0x1.14a280fb5068cp-1;
         QTest::newRow("2.356194490192345") << 0x1.2d97c7f3321d2p+1 << 0x1.6a09e667f3bcdp-1 << -0x1.6a09e667f3bccp-1;
-        QTest::newRow("3.0") << 0x1.8p+1 << 0x1.210386db6d55bp-3 << -0x1.fae04be85e5d2p-1;
-        QTest::newRow("10.0") << 0x1.4p+3 << -0x1.1689ef5f34f52p-1 << -0x1.ad9ac890c6b1fp-1;
-        QTest::newRow("100.1") << 0x1.9066666666666p+6 << -0x1.abc60c6e652bp-2 << 0x1.d12f2e24ed41ap-1;
-        QTest::newRow("1000.1") << 0x1.f40cccccccccdp+9 << 0x1.c1fe3d1572579p-1 << 0x1.e877c03f65b77p-2;
+        QTest::newRow("4.0") << 0x1p+2 << -0x1.837b9dddc1eaep-1 << -0x1.4eaa606db24c1p-1;
         QTest::newRow("12345.6") << 0x1.81ccccccccccdp+13 << -0x1.83b9626da2d7ep-1 << 0x1.4e62cef481db3p-1;
         QTest::newRow("20001.0") << 0x1.3884p+14 << 0x1.ff59c1598fadap-1 << -0x1.9c76cff0637bdp-5;
     }
@@ -150,7 +146,6 @@ private slots:
             return;
         QCOMPARE(picture.pixel(pixel[0], pixel[1]), 0xff123456u);
         QCOMPARE((L {changed.left, changed.top, changed.right, changed.bottom}), pixel + pixel);
-        QVERIFY(changed.width() == 1 && changed.height() == 1);
     }
 };
 

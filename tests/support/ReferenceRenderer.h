@@ -16,11 +16,7 @@ namespace kaleidra {
 // checked against it point for point. Leaves the colour as it is.
 void referenceDrawPattern(const PatternState &state, PlotSink &sink);
 
-struct PlottedPoint {
-    float x;
-    float y;
-    std::uint32_t colour;
-};
+struct PlottedPoint { float x, y; std::uint32_t colour; };
 
 class RecordingSink : public PlotSink {
 public:
@@ -55,9 +51,8 @@ inline PatternState sampleRunState(std::mt19937 &generator)
     for (int i = 0; i < state.kansuu; ++i)
         for (int a = 0; a < 4; ++a)
             (*termArrays(state)[a])[i] = whole(a < 2 ? 0 : 1, 10);
-    state.curR = whole(0, 255);
-    state.curG = whole(0, 255);
-    state.curB = whole(0, 255);
+    for (auto *colour : { &state.curR, &state.curG, &state.curB })
+        *colour = whole(0, 255);
     return state;
 }
 

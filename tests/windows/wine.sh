@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine, in the prefix that the test run
-# made, and prints its results, which it writes to a file: under Wine its
-# standard output does not reach the terminal. The exit status is the
-# program's.
-export WINEPREFIX=${KALEIDRA_WINEPREFIX:?run through ctest, which makes the prefix} WINEDEBUG=-all
-results=$(mktemp --suffix=.txt)
-trap 'rm -f "$results"' EXIT
-wine "$@" -o "$(wine winepath -w "$results" 2>/dev/null),txt" 2>/dev/null
+# Runs a Windows test program under Wine in a prefix of its own and prints its results from a file, as its
+# output does not reach the terminal. As root it maps a read-only and a full 64 KiB tmpfs as R: and F:.
+export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+    wineserver --kill 2>/dev/null
+    for medium in "$WINEPREFIX"/media/*; do if mountpoint -q "$medium"; then umount "$medium"; fi; done
+    rm -rf "$WINEPREFIX"
+}
+trap cleanup EXIT
+wine wineboot --init >/dev/null 2>&1 && wineserver --wait
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$WINEPREFIX"/media/{ro,full} && mount -t tmpfs -o ro,size=64k tmpfs "$WINEPREFIX/media/ro" &&
+    mount -t tmpfs -o size=64k tmpfs "$WINEPREFIX/media/full"; then
+    ln -s "$WINEPREFIX/media/ro" "$WINEPREFIX/dosdevices/r:" && ln -s "$WINEPREFIX/media/full" "$WINEPREFIX/dosdevices/f:"
+fi
+wine "$@" -o "$(wine winepath -w "$WINEPREFIX/results.txt"),txt" 2>/dev/null
 status=$?
-cat "$results"
+cat "$WINEPREFIX/results.txt"
 exit $status
