@@ -5,6 +5,7 @@ PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra or path/to/kaleidra.exe}"
 WORK=$(mktemp -d)
 XVFB_PID= WM_PID= PROGRAM_PID=
 trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null; rm -rf "$WORK"' EXIT
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # xdotool reads titles, Wine names files in it
 if [[ $PROGRAM == *.exe ]]; then
     # Under Wine from the root of a drive: the help file is then "K:\\kaleidra.hlp" and must still be found.
     export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

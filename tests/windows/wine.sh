@@ -2,6 +2,7 @@
 # Runs a Windows test program under Wine in a prefix of its own and prints its results from a file, as its
 # output does not reach the terminal. As root it maps a read-only and a full 64 KiB tmpfs as R: and F:.
 export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # Wine names files in this character set
 cleanup() {
     wineserver --kill 2>/dev/null
     for medium in "$WINEPREFIX"/media/*; do if mountpoint -q "$medium"; then umount "$medium"; fi; done
