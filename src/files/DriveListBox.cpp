@@ -19,8 +19,8 @@ bool holds(const QString &root, const QString &folder)
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
 {
-    for (const Drives::Drive &drive : Drives::list())
-        addDrive(drive.root, drive.label);
+    for (const QString &root : Drives::roots())
+        addDrive(root, Drives::label(root));
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::driveChanged);
 }
 
@@ -42,9 +42,9 @@ QString DriveListBox::driveOf(const QString &folder)
     const QString path = QDir::cleanPath(QDir(folder).absolutePath());
     // "/" or "C:/": the start of an absolute path up to its first "/".
     QString nearest = path.left(path.indexOf(QLatin1Char('/')) + 1);
-    for (const Drives::Drive &drive : Drives::list()) {
-        if (holds(drive.root, path) && drive.root.size() > nearest.size())
-            nearest = drive.root;
+    for (const QString &root : Drives::roots()) {
+        if (holds(root, path) && root.size() > nearest.size())
+            nearest = root;
     }
     return nearest;
 }

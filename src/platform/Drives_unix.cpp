@@ -20,21 +20,23 @@ bool isRemovableMedium(const QStorageInfo &volume)
 
 } // namespace
 
-QList<Drive> list()
+QStringList roots()
 {
-    QStringList roots { QStorageInfo::root().rootPath() };
+    QStringList found { QStorageInfo::root().rootPath() };
     const QStorageInfo home(QDir::homePath());
     if (home.isValid() && home.isReady())
-        roots << home.rootPath();
+        found << home.rootPath();
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && isRemovableMedium(volume))
-            roots << volume.rootPath();
+            found << volume.rootPath();
     }
-    roots.removeDuplicates();
-    QList<Drive> drives;
-    for (const QString &root : std::as_const(roots))
-        drives << Drive { root, QStorageInfo(root).name() };
-    return drives;
+    found.removeDuplicates();
+    return found;
+}
+
+QString label(const QString &root)
+{
+    return QStorageInfo(root).name();
 }
 
 Qt::CaseSensitivity fileNameCase()
