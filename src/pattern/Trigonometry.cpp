@@ -65,12 +65,10 @@ double cosineKernel(double r, double lo)
     return w + (((1.0 - w) - halfZ) + (z * z * tail - r * lo));
 }
 
-} // namespace
-
-double sine(double x)
+// The sine of a remainder r after the given number of quarter turns.
+double sineAfterQuarters(long long quarters, const Reduced &r)
 {
-    const Reduced r = reduce(x);
-    switch (r.quarters & 3) {
+    switch (quarters & 3) {
     case 0:
         return sineKernel(r.hi, r.lo);
     case 1:
@@ -82,19 +80,19 @@ double sine(double x)
     }
 }
 
+} // namespace
+
+double sine(double x)
+{
+    const Reduced r = reduce(x);
+    return sineAfterQuarters(r.quarters, r);
+}
+
+// cos x = sin(x + π/2): one quarter turn further.
 double cosine(double x)
 {
     const Reduced r = reduce(x);
-    switch (r.quarters & 3) {
-    case 0:
-        return cosineKernel(r.hi, r.lo);
-    case 1:
-        return -sineKernel(r.hi, r.lo);
-    case 2:
-        return -cosineKernel(r.hi, r.lo);
-    default:
-        return sineKernel(r.hi, r.lo);
-    }
+    return sineAfterQuarters(r.quarters + 1, r);
 }
 
 } // namespace kaleidra
