@@ -1,15 +1,13 @@
-# Sourced by the end-to-end and packaging tests: the real program on a private X server under openbox,
-# X input by xdotool, screenshots by ImageMagick. Waits poll until a deadline: a loaded machine is slower.
+# Sourced by the end-to-end and packaging tests: the real program under Xvfb and openbox, xdotool, ImageMagick.
 set -euo pipefail
 PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra or path/to/kaleidra.exe}")
 WORK=$(mktemp -d)
 XVFB_PID= WM_PID= PROGRAM_PID=
 trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null; rm -rf "$WORK"' EXIT
-[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # xdotool reads titles, Wine names files in it
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # xdotool reads the titles in it
 if [[ $PROGRAM == *.exe ]]; then
     # Under Wine from the root of a drive: the help file is then "K:\\kaleidra.hlp" and must still be found.
-    export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    wine wineboot --init >"$WORK/wineboot.log" 2>&1 && wineserver --wait
+    source "$(dirname "${BASH_SOURCE[0]}")/../windows/new-prefix.sh" "$WORK/wine"
     ln -s "$(dirname "$PROGRAM")" "$WINEPREFIX/dosdevices/k:"
     run_program() { wine 'K:\kaleidra.exe'; }
     PLACEMENT_SLACK=4
@@ -25,7 +23,7 @@ fail() {
     exit 1
 }
 
-# within SECONDS COMMAND...: true as soon as COMMAND succeeds, false at the deadline.
+# within SECONDS COMMAND...: true as soon as COMMAND succeeds, false at the deadline; load only slows it.
 within() {
     local end=$((SECONDS + $1))
     shift

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# The renderer built for Windows, under Wine, against the Linux build: the same points for 1,000 states,
-# and the time of each. Usage: bench.sh LINUX_BENCH WINDOWS_BENCH
+# Usage: bench.sh LINUX_BENCH WINDOWS_BENCH. Both builds' times; Wine's must plot the same points as Linux's.
 set -euo pipefail
 linux=$("${1:?usage: $0 path/to/kaleidra_bench path/to/kaleidra_bench.exe}")
-export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all
+source "$(dirname "$0")/new-prefix.sh" "$(mktemp -d)"
 trap 'wineserver --kill 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
-WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >/dev/null 2>&1
 windows=$(wine "${2:?}" | tr -d '\r')
 ms() { sed -n 's/^drawPattern: \([0-9.]*\) ms.*/\1/p' <<<"$1"; }
 digest() { sed -n 's/.*digest \([0-9a-f]*\)$/\1/p' <<<"$1"; }

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The Windows installer, silent, in a fresh Wine prefix: files, shortcut, uninstall entry, the program
-# saving into its folder, and an uninstall that leaves only that picture; then the zip, unpacked and
-# started with its help. Usage: packages.sh BUILD_FOLDER (after cpack -G "NSIS;ZIP" in it)
+# Usage: packages.sh BUILD_FOLDER (after cpack -G "NSIS;ZIP" in it). The installer, silent, in a fresh Wine prefix;
+# the program it installed saving into its folder; the uninstaller leaving only that picture; the zip unpacked and run.
 BUILD=$(readlink -f "${1:?usage: $0 build-windows}")
 source "$(dirname "$0")/../e2e/lib.sh" "$BUILD/kaleidra/kaleidra.exe"
 INSTALLER=$(echo "$BUILD"/kaleidra-*-win64.exe)

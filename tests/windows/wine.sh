@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under Wine in a prefix of its own and prints its results from a file, as its
 # output does not reach the terminal. As root it maps a read-only and a full 64 KiB tmpfs as R: and F:.
-export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # Wine names files in this character set
+source "$(dirname "$0")/new-prefix.sh" "$(mktemp -d)"
 cleanup() {
     wineserver --kill 2>/dev/null
     for medium in "$WINEPREFIX"/media/*; do if mountpoint -q "$medium"; then umount "$medium"; fi; done
     rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
-wine wineboot --init >/dev/null 2>&1 && wineserver --wait
 if [ "$(id -u)" -eq 0 ] && mkdir -p "$WINEPREFIX"/media/{ro,full} && mount -t tmpfs -o ro,size=64k tmpfs "$WINEPREFIX/media/ro" &&
     mount -t tmpfs -o size=64k tmpfs "$WINEPREFIX/media/full"; then
     ln -s "$WINEPREFIX/media/ro" "$WINEPREFIX/dosdevices/r:" && ln -s "$WINEPREFIX/media/full" "$WINEPREFIX/dosdevices/f:"
