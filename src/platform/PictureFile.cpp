@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QImage>
 
-
 namespace PictureFile {
 
 QString reason(const SaveResult &result)
