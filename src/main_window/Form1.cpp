@@ -122,6 +122,8 @@ void Form1::buildControls()
     comstart->setGeometry(696, 8, 81, 41);
     connect(comstart, &QPushButton::clicked, this, &Form1::comstart_Click);
 
+    // The read-outs share one font, fitted to their widest number once.
+    const QFont readoutFont = fittingFont(client->font(), QStringLiteral("255"), readoutInside);
     for (int row = 0; row < int(colourRows.size()); ++row) {
         const ColourRow &description = colourRows[row];
         const int top = rowTop + row * rowPitch;
@@ -154,7 +156,7 @@ void Form1::buildControls()
         // "255" needs all 23 pixels inside the border but the digits' own
         // side bearings; Qt's default indent of half an "x" pushes it onto the line.
         readout->setIndent(0);
-        readout->setFont(fittingFont(readout->font(), QStringLiteral("255"), readoutInside));
+        readout->setFont(readoutFont);
         // Read out as the number it shows; the caption names the slider.
         readout->setAccessibleDescription(caption);
         m_readouts[row] = readout;
