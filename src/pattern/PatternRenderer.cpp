@@ -29,8 +29,8 @@ constexpr int lastTabledFrequency = 10;
 
 // Cosine and sine of a phase advanced by frequency / 10 at every step. The
 // phase is accumulated exactly as the step-by-step walk does it, because
-// s × frequency / 10 rounds differently and would move points; cosine() and
-// sine() are the program's own, the same on every system.
+// s × frequency / 10 rounds differently and would move points; the sines
+// and cosines are the program's own, correctly rounded on every system.
 struct PhaseWave {
     std::vector<double> cosines;
     std::vector<double> sines;
@@ -43,8 +43,9 @@ void walkPhase(int frequency, PhaseWave &wave)
     const double increment = double(frequency) / 10.0;
     double phase = 0.0;
     for (int step = 0; step < stepCount; ++step) {
-        wave.cosines[step] = cosine(phase);
-        wave.sines[step] = sine(phase);
+        const SineCosine values = sineAndCosine(phase);
+        wave.cosines[step] = values.cosine;
+        wave.sines[step] = values.sine;
         phase = phase + increment;
     }
 }
