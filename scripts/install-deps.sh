@@ -16,6 +16,7 @@ for option in "$@"; do
             packages+=(
                 xvfb xauth xdotool x11-utils openbox imagemagick
                 dpkg-dev file lintian appstream desktop-file-utils
+                libmpfr-dev
             ) ;;
         # Cross-building for 64-bit Windows, its packages, and running them under Wine.
         --windows)

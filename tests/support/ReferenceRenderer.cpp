@@ -1,10 +1,8 @@
 #include "ReferenceRenderer.h"
 
-#include "pattern/Trigonometry.h"
-
 namespace kaleidra {
 
-void referenceDrawPattern(const PatternState &state, PlotSink &sink)
+void referenceDrawPattern(const PatternState &state, PlotSink &sink, double (*sin)(double), double (*cos)(double))
 {
     const int n = state.kansuu;
     const std::uint32_t colour = colourValue(state.curR, state.curG, state.curB);
@@ -18,8 +16,8 @@ void referenceDrawPattern(const PatternState &state, PlotSink &sink)
             double vx = 0;
             double vy = 0;
             for (int i = 0; i < n; ++i) {
-                vx = vx + (double(state.xAmp[i]) * cosine(theta[i])) / 10;
-                vy = vy + (double(state.yAmp[i]) * sine(phi[i])) / 10;
+                vx = vx + (double(state.xAmp[i]) * cos(theta[i])) / 10;
+                vy = vy + (double(state.yAmp[i]) * sin(phi[i])) / 10;
             }
             px = px + vx;
             py = py + vy;

@@ -11,10 +11,10 @@
 
 namespace kaleidra {
 
-// The pattern walked one step at a time with the cosine and sine of every
-// phase worked out afresh: slow, but plainly right, so drawPattern() is
-// checked against it point for point. Leaves the colour as it is.
-void referenceDrawPattern(const PatternState &state, PlotSink &sink);
+// The pattern walked one step at a time, asking the given sine and cosine for
+// every phase: slow, but plainly right, so drawPattern() is checked against
+// it point for point. Leaves the colour as it is.
+void referenceDrawPattern(const PatternState &state, PlotSink &sink, double (*sin)(double), double (*cos)(double));
 
 struct PlottedPoint { float x, y; std::uint32_t colour; };
 
