@@ -6,6 +6,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
