@@ -46,8 +46,8 @@ private slots:
     // The program's own font, whose digits must fit the read-outs.
     void initTestCase() { installJapaneseUi(*qApp); }
 
-    // The screens less a 48-line panel, with openbox's frame, which
-    // grows with the desktop's text, and a frame as wide as Windows' at 200 %.
+    // 1080-, 1440- and 2160-line screens less a 48-line panel, with openbox's
+    // frame, whose caption grows with the desktop's text, or a taller one.
     void fittingScale_data()
     {
         QTest::addColumn<QSize>("workArea");
@@ -62,7 +62,7 @@ private slots:
         QTest::newRow("1080p 200 %") << fullHd << QMargins(1, 32, 1, 1) << 2.0 << 1.25;
         QTest::newRow("1440p 150 %") << quadHd << QMargins(1, 26, 1, 1) << 1.5 << 1.5;
         QTest::newRow("1440p 200 %") << quadHd << QMargins(1, 32, 1, 1) << 2.0 << 2.0;
-        QTest::newRow("1440p 200 %, Windows' frame") << quadHd << QMargins(16, 62, 16, 16) << 2.0 << 1.75;
+        QTest::newRow("1440p 200 %, a caption of 62 lines") << quadHd << QMargins(16, 62, 16, 16) << 2.0 << 1.75;
         QTest::newRow("2160p 200 %") << ultraHd << QMargins(1, 32, 1, 1) << 2.0 << 2.0;
         QTest::newRow("2160p 250 %") << ultraHd << QMargins(1, 40, 1, 1) << 2.5 << 2.5;
         QTest::newRow("1080p at 110 dpi keeps its own scale") << fullHd << QMargins(1, 21, 1, 1) << 110 / 96.0 << 110 / 96.0;
