@@ -7,14 +7,14 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev
+    qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev libxcb1-dev pkg-config
     fonts-ipafont-gothic
 )
 for option in "$@"; do
     case "$option" in
         --test)
             packages+=(
-                xvfb xauth xdotool x11-utils openbox imagemagick
+                xvfb xauth xdotool x11-utils x11-xserver-utils openbox imagemagick
                 dpkg-dev file lintian appstream desktop-file-utils
                 libmpfr-dev
             ) ;;

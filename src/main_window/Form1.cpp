@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 
 namespace {
 
@@ -28,35 +29,59 @@ constexpr int rowPitch = 24;
 constexpr int captionLeft = 648;
 constexpr int sliderLeft = 688;
 constexpr int readoutLeft = 816;
-// Inside a read-out's border.
-constexpr int readoutInside = 23;
+constexpr int readoutWidth = 25;
+constexpr int readoutHeight = 17;
 
-// Whether text drawn right-aligned in a box of the given width leaves the
-// box's first and last columns blank.
-bool staysClear(const QFont &font, const QString &text, int width)
+// Whether each text, right-aligned inside a read-out's one-pixel border
+// with the given indent, leaves the design columns next to the border blank
+// as the screen's scale draws them. The read-outs start on whole screen
+// pixels, so the window draws them as this does.
+bool staysClear(const QFont &font, const QStringList &texts, int indent, qreal scale)
 {
-    QImage box(width, 2 * QFontMetrics(font).height(), QImage::Format_RGB32);
-    box.fill(Qt::white);
-    QPainter painter(&box);
-    painter.setFont(font);
-    painter.drawText(box.rect(), Qt::AlignRight | Qt::AlignVCenter, text);
-    painter.end();
-    // Edge smoothing fainter than this is no ink to the eye.
-    constexpr int ink = 255 - 48;
-    for (int y = 0; y < box.height(); ++y) {
-        if (qGray(box.pixel(0, y)) < ink || qGray(box.pixel(width - 1, y)) < ink)
-            return false;
+    const QRect readout(0, 0, readoutWidth, readoutHeight);
+    const auto at = [scale](int designPixel) { return qRound(designPixel * scale); };
+    for (const QString &text : texts) {
+        QImage box(readout.size() * scale, QImage::Format_RGB32);
+        box.setDevicePixelRatio(scale);
+        box.fill(Qt::white);
+        QPainter painter(&box);
+        painter.setFont(font);
+        painter.drawText(readout.adjusted(1, 1, -1 - indent, -1), Qt::AlignRight | Qt::AlignVCenter, text);
+        painter.end();
+        // Edge smoothing fainter than this is no ink to the eye.
+        constexpr int ink = 255 - 48;
+        for (int y = 0; y < box.height(); ++y) {
+            for (int x : { at(1), at(2) - 1, at(readoutWidth - 2), at(readoutWidth - 1) - 1 }) {
+                if (qGray(box.pixel(x, y)) < ink)
+                    return false;
+            }
+        }
     }
     return true;
 }
 
-// The font, made smaller where its digits are wider than the window was laid
-// out for, so that the widest read-out keeps clear of its border.
-QFont fittingFont(QFont font, const QString &widest, int width)
+struct ReadoutText {
+    QFont font;
+    int indent;
+};
+
+// The widest number needs all the room inside the border but the digits'
+// own side bearings, which a fractional scale can round away; then the
+// numbers keep one design pixel from the right border instead. Where even
+// the widest is wider than the window was laid out for, the font shrinks.
+ReadoutText fittingReadoutText(const QFont &font, qreal scale)
 {
-    while (font.pixelSize() > 6 && !staysClear(font, widest, width))
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+    QStringList texts { QStringLiteral("255") };
+    for (char digit = '0'; digit <= '9'; ++digit)
+        texts << QString(QLatin1Char(digit));
+    for (int indent : { 0, 1 }) {
+        QFont fitted = font;
+        while (fitted.pixelSize() > 6 && !staysClear(fitted, texts, indent, scale))
+            fitted.setPixelSize(fitted.pixelSize() - 1);
+        if (staysClear(fitted, texts, indent, scale))
+            return { fitted, indent };
+    }
+    return { font, 1 };
 }
 
 } // namespace
@@ -67,9 +92,7 @@ Form1::Form1(kaleidra::RandomSource &random, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("カレイドラ"));
     setWindowIcon(Icons::program());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(frameKind);
 
     buildMenus();
     buildControls();
@@ -123,7 +146,7 @@ void Form1::buildControls()
     connect(comstart, &QPushButton::clicked, this, &Form1::comstart_Click);
 
     // The read-outs share one font, fitted to their widest number once.
-    const QFont readoutFont = fittingFont(client->font(), QStringLiteral("255"), readoutInside);
+    const ReadoutText readoutText = fittingReadoutText(client->font(), devicePixelRatioF());
     for (int row = 0; row < int(colourRows.size()); ++row) {
         const ColourRow &description = colourRows[row];
         const int top = rowTop + row * rowPitch;
@@ -149,14 +172,13 @@ void Form1::buildControls()
 
         auto *readout = new QLabel(client);
         readout->setObjectName(QString::fromLatin1(description.readoutName));
-        readout->setGeometry(readoutLeft, top, 25, 17);
+        readout->setGeometry(readoutLeft, top, readoutWidth, readoutHeight);
         readout->setFrameStyle(QFrame::Box | QFrame::Plain);
         readout->setLineWidth(1);
         readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // "255" needs all 23 pixels inside the border but the digits' own
-        // side bearings; Qt's default indent of half an "x" pushes it onto the line.
-        readout->setIndent(0);
-        readout->setFont(readoutFont);
+        // Qt's default indent of half an "x" would push "255" onto the border.
+        readout->setIndent(readoutText.indent);
+        readout->setFont(readoutText.font);
         // Read out as the number it shows; the caption names the slider.
         readout->setAccessibleDescription(caption);
         m_readouts[row] = readout;

@@ -28,6 +28,12 @@ class Form1 : public QMainWindow {
 public:
     static constexpr int clientWidth = 847;
     static constexpr int clientHeight = 655;
+    // The menu bar above the client area, with the program's 9-point text.
+    static constexpr int menuBarHeight = 18;
+    static constexpr QSize designSize { clientWidth, clientHeight + menuBarHeight };
+    // Fixed size, a title and a close button only.
+    static constexpr Qt::WindowFlags frameKind = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     static constexpr int tickMilliseconds = 100;
 
     explicit Form1(kaleidra::RandomSource &random, QWidget *parent = nullptr);

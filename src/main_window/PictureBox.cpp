@@ -54,8 +54,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
         if (hasFocus())
             drawFocusFrame(painter, *this);
     }
-    // Whole screen pixels per picture pixel: no smoothing, so a scaled
-    // screen shows the pattern sharp.
+    // No smoothing: at any scale each picture pixel is a block of whole
+    // screen pixels, one or two a side at 125 %, and the pattern stays sharp.
     const QRect target = dirty & surface;
     painter.drawImage(target, m_image, target.translated(-surface.topLeft()));
 }

@@ -7,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    chooseDisplayScale();
+    chooseDisplayScale(argc, argv, Form1::designSize, Form1::frameKind);
     QApplication app(argc, argv);
     installJapaneseUi(app);
 

@@ -2,10 +2,57 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
-void chooseDisplayScale()
+#include <cmath>
+#include <vector>
+
+qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize designSize)
 {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    const auto fits = [&](qreal scale) {
+        return qRound(designSize.width() * scale) + frame.left() + frame.right() <= workArea.width()
+            && qRound(designSize.height() * scale) + frame.top() + frame.bottom() <= workArea.height();
+    };
+    qreal scale = desktopScale;
+    while (scale > 1 && !fits(scale))
+        scale = std::ceil(scale * 4 - 1) / 4;
+    return std::max<qreal>(scale, 1);
+}
+
+void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags)
+{
+    // Qt would round the desktop's scale to a whole number by default.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    qreal desktopScale = 1;
+    QSize workArea;
+    QMargins frame;
+    {
+        // The application takes the arguments it knows out of argv; the real one needs them too.
+        std::vector<char *> arguments(argv, argv + argc + 1);
+        QGuiApplication probe(argc, arguments.data());
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        desktopScale = screen->devicePixelRatio();
+        workArea = (QSizeF(screen->availableGeometry().size()) * desktopScale).toSize();
+
+        QWindow window;
+        window.setFlags(flags);
+        window.setMinimumSize(designSize);
+        window.setMaximumSize(designSize);
+        window.create();
+        askForFrame(window);
+        const QMargins margins = window.frameMargins();
+        const auto pixels = [&](int side) { return int(std::ceil(side * desktopScale)); };
+        frame = { pixels(margins.left()), pixels(margins.top()), pixels(margins.right()), pixels(margins.bottom()) };
+    }
+    bool given = false;
+    qreal userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
+    if (!given || userFactor <= 0)
+        userFactor = 1;
+    const qreal scale = fittingScale(workArea, frame, desktopScale, designSize);
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(userFactor * scale / desktopScale, 'g', 17));
 }
 
 QFont designFont(const QString &family, int points)

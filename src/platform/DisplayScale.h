@@ -1,16 +1,31 @@
 #pragma once
 
+#include <QMargins>
+#include <QSize>
+#include <Qt>
+
 class QFont;
 class QString;
+class QWindow;
 
-// Chosen before the application object exists: the screen's scale rounded
-// down to a whole number unless it is at least three quarters on, so that
-// every picture pixel is a whole block of screen pixels. 150 % gives 1, which
-// keeps the window on a 1080-line screen; 175 % and 200 % give 2.
-void chooseDisplayScale();
+// The scale for a window of the given size in design pixels, whose frame the
+// system draws at the desktop's scale: the desktop's own scale, or the
+// quarter steps below it until the framed window fits the work area, never
+// below 1. The work area and the frame are in the screen's own pixels.
+qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize designSize);
 
-// Text of the given size in points as on the 96-dpi screen the windows were
-// laid out on, sized in pixels: the layout is in pixels, and text sized in
-// points would outgrow it on a screen of more dots per inch than the whole
-// scale covers.
+// Qt fixes its scale when the application object is made, so this reads the
+// screen the program's windows open on with a short-lived application first
+// and sets QT_SCALE_FACTOR, times any factor the user set, so that the real
+// application runs at the fitting scale. Call it before that application
+// exists; argv is left as it was.
+void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags);
+
+// Asks the window manager, before the window is shown, for the frame it will
+// give it, so that QWindow::frameMargins() can tell; where the frame follows
+// from the window's style alone, the platform knows it already.
+void askForFrame(QWindow &window);
+
+// Text of the given size in points as on a 96-dpi screen, sized in design
+// pixels like the layout, so that text and controls grow by the same scale.
 QFont designFont(const QString &family, int points);

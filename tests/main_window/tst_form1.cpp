@@ -46,19 +46,57 @@ private slots:
     // The program's own font, whose digits must fit the read-outs.
     void initTestCase() { installJapaneseUi(*qApp); }
 
-    // On screens of 125 % and 150 % (the test's screens.json) the program's
-    // whole scale is 1, and every label's text fits inside it without
-    // spreading over its neighbours, in the main window and the About window.
+    // 1080-, 1440- and 2160-line screens less a 48-line panel, with openbox's
+    // frame, whose caption grows with the desktop's text, or a taller one.
+    void fittingScale_data()
+    {
+        QTest::addColumn<QSize>("workArea");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<qreal>("desktop");
+        QTest::addColumn<qreal>("expected");
+        const QSize fullHd(1920, 1032), quadHd(2560, 1392), ultraHd(3840, 2112);
+        QTest::newRow("1080p 100 %") << fullHd << QMargins(1, 20, 1, 1) << 1.0 << 1.0;
+        QTest::newRow("1080p 125 %") << fullHd << QMargins(1, 22, 1, 1) << 1.25 << 1.25;
+        QTest::newRow("1080p 150 %: 1010 lines and the frame do not fit") << fullHd << QMargins(1, 26, 1, 1) << 1.5 << 1.25;
+        QTest::newRow("1080p 175 %") << fullHd << QMargins(1, 28, 1, 1) << 1.75 << 1.25;
+        QTest::newRow("1080p 200 %") << fullHd << QMargins(1, 32, 1, 1) << 2.0 << 1.25;
+        QTest::newRow("1440p 150 %") << quadHd << QMargins(1, 26, 1, 1) << 1.5 << 1.5;
+        QTest::newRow("1440p 200 %") << quadHd << QMargins(1, 32, 1, 1) << 2.0 << 2.0;
+        QTest::newRow("1440p 200 %, a caption of 62 lines") << quadHd << QMargins(16, 62, 16, 16) << 2.0 << 1.75;
+        QTest::newRow("2160p 200 %") << ultraHd << QMargins(1, 32, 1, 1) << 2.0 << 2.0;
+        QTest::newRow("2160p 250 %") << ultraHd << QMargins(1, 40, 1, 1) << 2.5 << 2.5;
+        QTest::newRow("1080p at 110 dpi keeps its own scale") << fullHd << QMargins(1, 21, 1, 1) << 110 / 96.0 << 110 / 96.0;
+        QTest::newRow("1080p at 220 dpi: the quarter below, then quarters") << fullHd << QMargins(1, 30, 1, 1) << 220 / 96.0 << 1.25;
+        QTest::newRow("too narrow steps down too") << QSize(1366, 1392) << QMargins() << 2.0 << 1.5;
+        QTest::newRow("1366 × 768 at 300 %: never below 1") << QSize(1366, 720) << QMargins(1, 45, 1, 1) << 3.0 << 1.0;
+        QTest::newRow("a factor below 1 the user set") << fullHd << QMargins() << 0.5 << 1.0;
+    }
+
+    void fittingScale()
+    {
+        QFETCH(QSize, workArea);
+        QFETCH(QMargins, frame);
+        QFETCH(qreal, desktop);
+        QFETCH(qreal, expected);
+        QCOMPARE(::fittingScale(workArea, frame, desktop, Form1::designSize), expected);
+    }
+
+    // On screens of 125 % and 150 % (the test's screens.json) the windows
+    // take the screen's scale, every label's text fits inside it without
+    // spreading over its neighbours, in the main window and the About window,
+    // and the picture, repainted only where it changed, shows no seams.
     void startUpState_data()
     {
         QTest::addColumn<QString>("screen");
-        QTest::newRow("125 %") << "120 dpi";
-        QTest::newRow("150 %") << "144 dpi";
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("125 %") << "120 dpi" << 1.25;
+        QTest::newRow("150 %") << "144 dpi" << 1.5;
     }
 
     void startUpState()
     {
         QFETCH(QString, screen);
+        QFETCH(qreal, scale);
         const auto found = std::find_if(qApp->screens().cbegin(), qApp->screens().cend(),
                                         [&](const QScreen *s) { return s->name() == screen; });
         QVERIFY2(found != qApp->screens().cend(), "no such screen: run with the platform's configfile=screens.json");
@@ -68,6 +106,7 @@ private slots:
 
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.centralWidget()->size(), QSize(847, 655));
+        QCOMPARE(window.size(), Form1::designSize);
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(int(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)),
                  int(Qt::WindowCloseButtonHint));
@@ -86,16 +125,6 @@ private slots:
             QCOMPARE(bound(window, row), expected);
             QVERIFY(readout->alignment() & Qt::AlignRight && readout->frameShape() == QFrame::Box);
             QCOMPARE(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Name), readout->text());
-            // The number inside the border with a free column on either side; faint edge smoothing is no ink.
-            const QImage shown = readout->grab().toImage();
-            int inked = 0;
-            for (int y = 1; y < 16; ++y)
-                for (int x = 1; x < 24; ++x)
-                    if (qGray(shown.pixel(x, y)) < qGray(shown.pixel(1, 1)) - 48) {
-                        QVERIFY2(x >= 2 && x < 23, qPrintable(QString("ink at column %1").arg(x)));
-                        ++inked;
-                    }
-            QVERIFY(inked > 10);
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(window.pictureBox())->text(QAccessible::Name), QStringLiteral("描画領域"));
 
@@ -106,7 +135,7 @@ private slots:
             shown->move((*found)->geometry().topLeft());
             shown->show();
             QVERIFY(QTest::qWaitForWindowActive(shown));
-            QCOMPARE(shown->devicePixelRatioF(), 1.0);
+            QCOMPARE(shown->devicePixelRatioF(), scale);
             for (const QLabel *label : shown->findChildren<QLabel *>()) {
                 if (!label->isVisible() || label->text().isEmpty())
                     continue;
@@ -119,9 +148,30 @@ private slots:
             }
             if (shown != &window)
                 continue;
+            // Each number inside its border with a free column on either side,
+            // in screen pixels; faint edge smoothing is no ink.
+            const auto at = [scale](int designPixel) { return qRound(designPixel * scale); };
+            for (const char *name : readouts) {
+                const QImage number = child<QLabel>(window, name)->grab().toImage();
+                int inked = 0;
+                for (int y = at(1); y < at(16); ++y)
+                    for (int x = at(1); x < at(24); ++x)
+                        if (qGray(number.pixel(x, y)) < qGray(number.pixel(at(1), at(1))) - 48) {
+                            QVERIFY2(x >= at(2) && x < at(23), qPrintable(QString("%1: ink at column %2").arg(name).arg(x)));
+                            ++inked;
+                        }
+                QVERIFY(inked > 10);
+            }
             const QImage unfocused = slider->grab().toImage();
             slider->setFocus();
             QVERIFY2(slider->grab().toImage() != unfocused, "the focused slider looks unfocused");
+            // What the screen shows after figures repainted where they changed
+            // is what repainting the whole picture shows.
+            child<QPushButton>(window, "comstart")->click();
+            QTest::qWait(5 * Form1::tickMilliseconds);
+            const QImage figures = (*found)->grabWindow(window.winId()).toImage();
+            window.pictureBox()->repaint();
+            QCOMPARE((*found)->grabWindow(window.winId()).toImage(), figures);
         }
     }
 
@@ -174,7 +224,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    chooseDisplayScale();
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     TestForm1 test;
     return QTest::qExec(&test, argc, argv);
