@@ -43,6 +43,17 @@ class TstSaving : public QObject {
     QImage picture() const { return m_form->pictureBox()->image().convertToFormat(QImage::Format_RGB32); }
     bool holdsDrawing(const QString &path) const { return QImage(path, "BMP").convertToFormat(QImage::Format_RGB32) == picture(); }
 
+    // A name giving a file name of exactly units with ".bmp", in fill and then "n": UTF-16 units on
+    // Windows, bytes elsewhere, as each system counts them.
+    static QString nameOf(int units, const QString &fill)
+    {
+        const auto size = [](const QString &name) { return QDir::separator() == '\\' ? name.size() + 4 : name.toUtf8().size() + 4; };
+        QString name;
+        while (size(name + fill) <= units)
+            name += fill;
+        return name + QString(units - size(name), 'n');
+    }
+
     std::unique_ptr<QTemporaryDir> m_start;
     ClockRandom m_random { 20240601u };
     std::unique_ptr<Form1> m_form;
@@ -109,7 +120,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
         const QString refused = "ファイル名に使えない文字が含まれています。";
-        QTest::newRow("300 characters") << "" << QString(300, 'n') << "ファイル名が長すぎます。";
+        const QString tooLong = "ファイル名が長すぎます。";
+        QTest::newRow("300 characters") << "" << QString(300, 'n') << tooLong;
+        QTest::newRow("256 units") << "" << nameOf(256, "n") << tooLong;
+        QTest::newRow("256 units, Japanese") << "" << nameOf(256, "万") << tooLong;
         QTest::newRow("NUL") << "" << QStringLiteral("a%1b").arg(QChar(0)) << refused;
         QTest::newRow("folder missing") << "" << "gone/a" << "保存先のフォルダーが見つかりません。";
         // Wine gives a read-only file system the error of a folder one may not write to.
@@ -241,6 +255,9 @@ private slots:
         QTest::newRow("a.bmp typed") << "old.bmp" << 9 << "a.bmp" << none << "a.bmp.bmp" << true;
         QTest::newRow("empty name") << "old.bmp" << 9 << "" << none << ".bmp" << true;
         QTest::newRow("Japanese name") << "old.bmp" << 9 << " 万華鏡 １" << none << " 万華鏡 １.bmp" << true;
+        // The longest names the system takes: the file written beside them first must not be longer.
+        for (const auto &[units, fill] : { std::pair(254, "n"), std::pair(255, "n"), std::pair(255, "万") })
+            QTest::addRow("%d units of %s", units, fill) << "old.bmp" << 9 << nameOf(units, fill) << none << nameOf(units, fill) + ".bmp" << true;
     }
 
     void chooserSave()
