@@ -3,6 +3,7 @@
 #include "files/FileListBox.h"
 #include "files/Form2.h"
 #include "files/Module1.h"
+#include "files/SavePath.h"
 #include "main_window/Form1.h"
 #include "main_window/PictureBox.h"
 #include "platform/ClockRandom.h"
@@ -108,6 +109,32 @@ private slots:
         QCOMPARE(Form2(picture(), m_form->saveAction(), start("gone/deeper")).findChild<DirListBox *>()->path(), start());
         // Where not even its name is known, the home folder.
         QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
+    }
+
+    // Where the chooser opens: folders of the start folder (m_start), "~" the home folder.
+    void chooserFolder_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("pictures");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("ordinary folder") << "sub" << "" << true << "." << "sub";
+        QTest::newRow("program folder") << "sub" << "sub" << true << "." << ".";
+        QTest::newRow("unwritable folder") << "sub" << "" << false << "." << ".";
+        QTest::newRow("no Pictures folder") << "sub" << "sub" << true << "gone" << "~";
+        QTest::newRow("removed start folder") << "gone" << "" << false << "." << "gone";
+    }
+    void chooserFolder()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, program);
+        QFETCH(bool, writable);
+        QFETCH(QString, pictures);
+        QFETCH(QString, opens);
+        // The program's folder as the system writes it, "\\"-separated on Windows.
+        const QString folder = SavePath::chooserFolder(start(from), QDir::toNativeSeparators(start(program)), writable, start(pictures));
+        QCOMPARE(folder, opens == "~" ? QDir::homePath() : start(opens));
     }
 
     // The reason shown comes from the system's error; nothing is written or remembered.
