@@ -22,7 +22,8 @@
 class TstSaving : public QObject {
     Q_OBJECT
 
-    // Opens the chooser, lets act set it up, then clicks 保存; true when the chooser stayed open.
+    // Opens the chooser, lets act set it up, then clicks 保存; true when the chooser stayed open,
+    // and then 保存 shows that it has the keyboard, as after Tab, though a click gave it.
     bool saveAs(const std::function<void(Form2 *)> &act)
     {
         bool open = false;
@@ -31,9 +32,14 @@ class TstSaving : public QObject {
             if (auto *chooser = qobject_cast<Form2 *>(QApplication::activeModalWidget())) {
                 poll->stop();
                 act(chooser);
-                chooser->findChild<QPushButton *>()->click();
+                auto *button = chooser->findChild<QPushButton *>();
+                const QImage unfocused = button->grab().toImage();
+                button->setFocus(Qt::MouseFocusReason);
+                button->click();
                 open = chooser->isVisible();
+                const bool framed = !open || QTest::qWaitFor([&] { return button->hasFocus() && button->grab().toImage() != unfocused; });
                 chooser->close();
+                QVERIFY(framed);
             }
         });
         poll->start(5);
