@@ -1,8 +1,17 @@
 #include "SavePath.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace SavePath {
+
+QString chooserFolder(const QString &start, const QString &programFolder, bool startWritable, const QString &pictures)
+{
+    const QFileInfo folder(start);
+    if (!folder.isDir() || (startWritable && folder != QFileInfo(programFolder)))
+        return start;
+    return QFileInfo(pictures).isDir() ? QDir::cleanPath(pictures) : QDir::homePath();
+}
 
 QString targetPath(const QString &folder, const QString &name)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourRows.h"
+#include "files/SavePath.h"
 #include "pattern/PatternEngine.h"
 #include "platform/Runtime.h"
 
@@ -71,5 +72,6 @@ private:
     QAction *mnuVersion = nullptr;
     HelpKey *m_help = nullptr;
     // Every Save As opens here; the program never changes its current folder.
-    const QString m_startFolder = Runtime::startFolder();
+    const QString m_startFolder = SavePath::chooserFolder(Runtime::startFolder(), Runtime::programFolder(),
+                                                          Runtime::canWriteIn(Runtime::startFolder()), Runtime::picturesFolder());
 };

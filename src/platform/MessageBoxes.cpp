@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWidget>
 
 namespace MessageBoxes {
 
@@ -42,6 +43,21 @@ void letTheKeyboardComeBack()
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The keyboard goes back to the window under a closed box, and the control
+// holding it shows so, and every control Tab moves to after it. Qt draws a
+// button's focus frame only in a window marked as used from the keyboard,
+// which a click on the button that opened the box leaves unmarked. A box is
+// answered by Enter or Esc as often as by a click, and the user goes on from
+// there by keyboard.
+void giveKeyboardBack(QWidget *parent)
+{
+    Runtime::giveFocusBack(parent);
+    if (!parent)
+        return;
+    parent->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    parent->window()->update();
+}
+
 } // namespace
 
 // Paths may hold "<" and "&": plain text keeps them from reading as markup.
@@ -51,7 +67,7 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     const bool yes = box.exec() == QMessageBox::Yes;
-    Runtime::giveFocusBack(parent);
+    giveKeyboardBack(parent);
     letTheKeyboardComeBack();
     return yes;
 }
@@ -61,7 +77,7 @@ void showError(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("カレイドラ"), wrappable(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-    Runtime::giveFocusBack(parent);
+    giveKeyboardBack(parent);
 }
 
 } // namespace MessageBoxes

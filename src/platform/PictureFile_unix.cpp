@@ -1,8 +1,13 @@
 #include "PictureFile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace PictureFile {
 
@@ -29,37 +34,62 @@ constexpr SystemError systemErrors[] = {
     { EPERM, Failure::AccessDenied },
 };
 
-// Qt words each failed system call in the system's own text, so the text
-// names the error even after Qt's clean-up has changed errno.
-SaveResult failureOf(const QFileDevice &file)
+// The class of a failed call's error number; an unknown one keeps the
+// system's own words for it.
+SaveResult failureOf(int number)
 {
-    const QString text = file.errorString();
     for (const SystemError &error : systemErrors) {
-        if (text.contains(qt_error_string(error.number)))
-            return { error.failure, text };
+        if (error.number == number)
+            return { error.failure, {} };
     }
-    return { Failure::Other, text };
+    return { Failure::Other, qt_error_string(number) };
+}
+
+// The bytes as the whole file open as descriptor; 0, or the error number.
+int writeAll(int descriptor, const QByteArray &bytes)
+{
+    // A medium running full first takes part of a write; only the next one
+    // fails with the system's reason.
+    for (qint64 done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno != EINTR)
+            return errno;
+        done += qMax<ssize_t>(written, 0);
+    }
+    return ::fsync(descriptor) == 0 ? 0 : errno;
 }
 
 } // namespace
 
 SaveResult writeWhole(const QByteArray &bytes, const QString &path)
 {
-    // Leaving without commit() discards the temporary file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failureOf(file);
-    // A medium running full first takes part of a write; only the next one
-    // fails with the system's reason.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return failureOf(file);
-        done += written;
+    // Written under a short name of its own beside the target, which it
+    // replaces only once complete: a failure leaves an earlier file as it was,
+    // and a target name near the system's limit is never made longer.
+    const QByteArray target = QFile::encodeName(path);
+    const QString folder = QFileInfo(path).path();
+    QByteArray temporary;
+    int descriptor = -1;
+    for (int attempt = 0; descriptor < 0; ++attempt) {
+        temporary = QFile::encodeName(folder + QStringLiteral("/.kaleidra-%1-%2.tmp").arg(::getpid()).arg(attempt));
+        descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            return failureOf(errno);
     }
-    if (!file.commit())
-        return failureOf(file);
-    return {};
+    // A file replaced keeps who may read and write it.
+    struct stat existing;
+    if (::stat(target.constData(), &existing) == 0)
+        ::fchmod(descriptor, existing.st_mode & 07777);
+
+    int failure = writeAll(descriptor, bytes);
+    if (::close(descriptor) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+        failure = errno;
+    if (failure == 0)
+        return {};
+    ::unlink(temporary.constData());
+    return failureOf(failure);
 }
 
 } // namespace PictureFile

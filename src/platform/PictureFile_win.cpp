@@ -1,6 +1,7 @@
 #include "PictureFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <utility>
@@ -119,12 +120,14 @@ SaveResult writeWhole(const QByteArray &bytes, const QString &path)
     if (const SaveResult refused = refusal(target); !refused.ok())
         return refused;
 
-    // Written under another name beside the target, which it replaces only
-    // once complete, so that a failure leaves an earlier file as it was.
+    // Written under a short name of its own beside the target, which it
+    // replaces only once complete: a failure leaves an earlier file as it was,
+    // and a target name near the system's limit is never made longer.
+    const QDir folder = QFileInfo(target).dir();
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; file == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = systemName(target + QStringLiteral(".%1-%2.tmp").arg(GetCurrentProcessId()).arg(attempt));
+        temporary = systemName(folder.filePath(QStringLiteral("~kaleidra-%1-%2.tmp").arg(GetCurrentProcessId()).arg(attempt)));
         file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             return failureOf(GetLastError());

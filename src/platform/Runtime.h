@@ -18,6 +18,12 @@ QString programFolder();
 // Empty only when even that name cannot be learnt.
 QString startFolder();
 
+// The user's own Pictures folder as the system names it; it may not exist.
+QString picturesFolder();
+
+// Whether the user may make files in folder.
+bool canWriteIn(const QString &folder);
+
 // Queues a press and release of the key for the focused widget (else the
 // active window, else the application); it is handled after the caller
 // has returned to the event loop.

@@ -1,7 +1,11 @@
 #include "Runtime.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace Runtime {
 
@@ -17,6 +21,18 @@ QString startFolder()
     if (named.endsWith(deletedMark) && !QFileInfo::exists(named))
         named.chop(deletedMark.size());
     return QDir::isAbsolutePath(named) ? QDir::cleanPath(named) : QString();
+}
+
+// The XDG pictures folder of the user's settings, else ~/Pictures.
+QString picturesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+// A read-only medium answers no as well as the folder's permissions do.
+bool canWriteIn(const QString &folder)
+{
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
 } // namespace Runtime

@@ -3,6 +3,7 @@
 #include "files/FileListBox.h"
 #include "files/Form2.h"
 #include "files/Module1.h"
+#include "files/SavePath.h"
 #include "main_window/Form1.h"
 #include "main_window/PictureBox.h"
 #include "platform/ClockRandom.h"
@@ -21,7 +22,8 @@
 class TstSaving : public QObject {
     Q_OBJECT
 
-    // Opens the chooser, lets act set it up, then clicks 保存; true when the chooser stayed open.
+    // Opens the chooser, lets act set it up, then clicks 保存; true when the chooser stayed open,
+    // and then 保存 shows that it has the keyboard, as after Tab, though a click gave it.
     bool saveAs(const std::function<void(Form2 *)> &act)
     {
         bool open = false;
@@ -30,9 +32,14 @@ class TstSaving : public QObject {
             if (auto *chooser = qobject_cast<Form2 *>(QApplication::activeModalWidget())) {
                 poll->stop();
                 act(chooser);
-                chooser->findChild<QPushButton *>()->click();
+                auto *button = chooser->findChild<QPushButton *>();
+                const QImage unfocused = button->grab().toImage();
+                button->setFocus(Qt::MouseFocusReason);
+                button->click();
                 open = chooser->isVisible();
+                const bool framed = !open || QTest::qWaitFor([&] { return button->hasFocus() && button->grab().toImage() != unfocused; });
                 chooser->close();
+                QVERIFY(framed);
             }
         });
         poll->start(5);
@@ -42,6 +49,17 @@ class TstSaving : public QObject {
     QString start(const QString &name = QString()) const { return QDir::cleanPath(m_start->filePath(name)); }
     QImage picture() const { return m_form->pictureBox()->image().convertToFormat(QImage::Format_RGB32); }
     bool holdsDrawing(const QString &path) const { return QImage(path, "BMP").convertToFormat(QImage::Format_RGB32) == picture(); }
+
+    // A name giving a file name of exactly units with ".bmp", in fill and then "n": UTF-16 units on
+    // Windows, bytes elsewhere, as each system counts them.
+    static QString nameOf(int units, const QString &fill)
+    {
+        const auto size = [](const QString &name) { return QDir::separator() == '\\' ? name.size() + 4 : name.toUtf8().size() + 4; };
+        QString name;
+        while (size(name + fill) <= units)
+            name += fill;
+        return name + QString(units - size(name), 'n');
+    }
 
     std::unique_ptr<QTemporaryDir> m_start;
     ClockRandom m_random { 20240601u };
@@ -99,6 +117,32 @@ private slots:
         QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
     }
 
+    // Where the chooser opens: folders of the start folder (m_start), "~" the home folder.
+    void chooserFolder_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("pictures");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("ordinary folder") << "sub" << "" << true << "." << "sub";
+        QTest::newRow("program folder") << "sub" << "sub" << true << "." << ".";
+        QTest::newRow("unwritable folder") << "sub" << "" << false << "." << ".";
+        QTest::newRow("no Pictures folder") << "sub" << "sub" << true << "gone" << "~";
+        QTest::newRow("removed start folder") << "gone" << "" << false << "." << "gone";
+    }
+    void chooserFolder()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, program);
+        QFETCH(bool, writable);
+        QFETCH(QString, pictures);
+        QFETCH(QString, opens);
+        // The program's folder as the system writes it, "\\"-separated on Windows.
+        const QString folder = SavePath::chooserFolder(start(from), QDir::toNativeSeparators(start(program)), writable, start(pictures));
+        QCOMPARE(folder, opens == "~" ? QDir::homePath() : start(opens));
+    }
+
     // The reason shown comes from the system's error; nothing is written or remembered.
     void failureReasons_data()
     {
@@ -109,7 +153,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
         const QString refused = "ファイル名に使えない文字が含まれています。";
-        QTest::newRow("300 characters") << "" << QString(300, 'n') << "ファイル名が長すぎます。";
+        const QString tooLong = "ファイル名が長すぎます。";
+        QTest::newRow("300 characters") << "" << QString(300, 'n') << tooLong;
+        QTest::newRow("256 units") << "" << nameOf(256, "n") << tooLong;
+        QTest::newRow("256 units, Japanese") << "" << nameOf(256, "万") << tooLong;
         QTest::newRow("NUL") << "" << QStringLiteral("a%1b").arg(QChar(0)) << refused;
         QTest::newRow("folder missing") << "" << "gone/a" << "保存先のフォルダーが見つかりません。";
         // Wine gives a read-only file system the error of a folder one may not write to.
@@ -241,6 +288,9 @@ private slots:
         QTest::newRow("a.bmp typed") << "old.bmp" << 9 << "a.bmp" << none << "a.bmp.bmp" << true;
         QTest::newRow("empty name") << "old.bmp" << 9 << "" << none << ".bmp" << true;
         QTest::newRow("Japanese name") << "old.bmp" << 9 << " 万華鏡 １" << none << " 万華鏡 １.bmp" << true;
+        // The longest names the system takes: the file written beside them first must not be longer.
+        for (const auto &[units, fill] : { std::pair(254, "n"), std::pair(255, "n"), std::pair(255, "万") })
+            QTest::addRow("%d units of %s", units, fill) << "old.bmp" << 9 << nameOf(units, fill) << none << nameOf(units, fill) + ".bmp" << true;
     }
 
     void chooserSave()

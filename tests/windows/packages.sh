@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Usage: packages.sh BUILD_FOLDER (after cpack -G "NSIS;ZIP" in it). The installer, silent, in a fresh Wine prefix;
-# the program it installed saving into its folder; the uninstaller leaving only that picture; the zip unpacked and run.
+# the program started from its shortcut saving into the Pictures folder of each of two users; the uninstaller
+# leaving only those pictures; the zip unpacked and run.
 BUILD=$(readlink -f "${1:?usage: $0 build-windows}")
 source "$(dirname "$0")/../e2e/lib.sh" "$BUILD/kaleidra/kaleidra.exe"
 INSTALLER=$(echo "$BUILD"/kaleidra-*-win64.exe)
 ZIP=$(echo "$BUILD"/kaleidra-*-win64.zip)
 start_display
 user=$(id -un)
+# Wine links the profile's Pictures to the Unix home folder; a folder of its own keeps the pictures here.
+rm "$WINEPREFIX/drive_c/users/$user/Pictures" && mkdir "$WINEPREFIX/drive_c/users/$user/Pictures"
 
 # snapshot NAME: every file and folder of drive C: and every registry key.
 snapshot() {
@@ -22,38 +25,48 @@ expected=$(printf '%s\n' "$folder" "$folder"/{Qt6Core.dll,Qt6Gui.dll,Qt6Widgets.
     "$folder"/{kaleidra.exe,kaleidra.hlp,libgcc_s_seh-1.dll,libstdc++-6.dll,libwinpthread-1.dll,licenses,platforms,translations} \
     "$folder"/licenses/{GPL-3,LGPL-3,Qt.txt,gcc-runtime.txt,kaleidra.txt,mingw-w64.txt} \
     "$folder"/platforms/qwindows.dll "$folder"/translations/qtbase_ja.qm \
-    "drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/カレイドラ.lnk" | sort)
+    "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/カレイドラ.lnk" | sort)
 added=$(comm -13 "$WORK/files-before" "$WORK/files-installed")
 [ "$added" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$added"))"
 
-# The shortcut starts the program in the user's Pictures folder.
-link=$(strings -el "$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/カレイドラ.lnk")
-grep -qx "C:\\\\users\\\\$user\\\\Pictures" <<<"$link" && grep -q 'kaleidra\\kaleidra.exe' <<<"$link" ||
-    fail "the shortcut does not start kaleidra.exe in Pictures: $link"
+# Every user's shortcut starts the program in its own folder, where the chooser gives way to the user's Pictures.
+shortcut='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\カレイドラ.lnk'
+link=$(strings -el "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/カレイドラ.lnk")
+grep -qx 'C:\\Program Files\\kaleidra' <<<"$link" && grep -q 'kaleidra\\kaleidra.exe' <<<"$link" ||
+    fail "the shortcut does not start kaleidra.exe in its own folder: $link"
 entry=$(sed -n '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\kaleidra\]/,/^$/p' "$WINEPREFIX/system.reg")
 for value in '"DisplayName"="\x30ab\x30ec\x30a4\x30c9\x30e9"' '"DisplayIcon"="C:\\Program Files\\kaleidra\\kaleidra.exe,0"' '"QuietUninstallString"='; do
     grep -qF "$value" <<<"$entry" || fail "the uninstall entry lacks $value: $entry"
 done
 
-# The installed program, started in its own folder, where the chooser opens.
-run_program() { wine 'C:\Program Files\kaleidra\kaleidra.exe'; }
-start_program "$WINEPREFIX/$folder"
-opens_help
-click_client 300 300 && keys alt+f a
-chooser=$(window_id "画像を保存") && geometry_is "$chooser" "*" || fail "no chooser"
-xdotool mousemove $((WX + 100)) $((WY + 361)) click 1
-keys ctrl+a && xdotool type --delay 60 mine
-xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
-within 20 test -s "$WINEPREFIX/$folder/mine.bmp" || fail "no picture saved into the program's folder"
-click_client 300 300 && keys alt+f x
-wait "$PROGRAM_PID" || fail "the installed program ended with status $?"
+# save_from_shortcut NAME PICTURES: started from the shortcut, the chooser saves NAME.bmp where it opens, PICTURES.
+run_program() { wine start /wait "$shortcut"; }
+save_from_shortcut() {
+    start_program "$WORK"
+    opens_help
+    click_client 300 300 && keys alt+f a
+    chooser=$(window_id "画像を保存") && geometry_is "$chooser" "*" || fail "no chooser"
+    xdotool mousemove $((WX + 100)) $((WY + 361)) click 1
+    keys ctrl+a && xdotool type --delay 60 "$1"
+    xdotool mousemove $((WX + 304)) $((WY + 352)) click 1
+    within 20 test -s "$WINEPREFIX/drive_c/users/$2/Pictures/$1.bmp" || fail "$1.bmp is not in $2's Pictures: $(cd "$WINEPREFIX" && find drive_c -name "$1.bmp")"
+    click_client 300 300 && keys alt+f x
+    wait "$PROGRAM_PID" || fail "the installed program ended with status $?"
+}
+save_from_shortcut mine "$user"
+# Wine has one user, named after the Unix one; another's Pictures folder is where this user's Windows
+# settings (HKCU) now name it, as they would for another user, and where the program must find it.
+mkdir -p "$WINEPREFIX/drive_c/users/second/Pictures"
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v 'My Pictures' \
+    /t REG_EXPAND_SZ /d 'C:\users\second\Pictures' /f >/dev/null && wineserver --wait
+save_from_shortcut theirs second
 
 wine 'C:\Program Files\kaleidra\Uninstall.exe' /S && wineserver --wait || fail "the uninstaller failed"
 snapshot after
-# Kept: the user's picture, so its folder; the copy of the uninstaller NSIS runs from Temp, which
+# Kept: the two pictures, and the second profile made for them; the copy of the uninstaller NSIS runs from Temp, which
 # Windows removes at the next start; a key Wine makes anew at every start.
 files=$(diff "$WORK/files-before" "$WORK/files-after" | grep '^[<>]' |
-    grep -vE "^> ($folder|$folder/mine.bmp|drive_c/users/$user/Temp/~nsu[0-9]*\.tmp(/Un\.exe)?)$" || true)
+    grep -vE "^> (drive_c/users/($user/Pictures/mine\.bmp|second|second/Pictures|second/Pictures/theirs\.bmp)|drive_c/users/$user/Temp/~nsu[0-9]*\.tmp(/Un\.exe)?)$" || true)
 keys=$(diff "$WORK/keys-before" "$WORK/keys-after" | grep '^[<>]' | grep -vF '< [Software\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards]' || true)
 [ -z "$files$keys" ] || fail "uninstalling left these differences: $files $keys"
 
