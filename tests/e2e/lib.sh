@@ -34,9 +34,11 @@ within() {
 }
 
 # Without -noreset the server resets when its last client (an xdotool poll) leaves; the next cannot connect.
+# start_display [XVFB SCREEN OPTIONS...]: one 1280 × 1024 screen unless told otherwise.
 start_display() {
+    [ $# -gt 0 ] || set -- -screen 0 1280x1024x24
     exec 3>"$WORK/display"
-    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset "$@" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
     within 20 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
