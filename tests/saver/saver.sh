@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The screen saver as XScreenSaver runs it, on Xvfb: inside a window of another program, named by
-# -window-id and by XSCREENSAVER_WINDOW, drawing there and nowhere else and gone within a second of
-# SIGTERM; on the root window of two screens, drawing on both; a bad command line refused.
+# -window-id and by XSCREENSAVER_WINDOW, drawing there and nowhere else, following its size, and gone
+# within a second of SIGTERM; on the root window of two screens, drawing on both; a bad command line refused.
 source "$(dirname "$0")/../e2e/lib.sh" "$1"
 HOST=$(readlink -f "${2:?usage: $0 kaleidra-saver saver_host}")
 SAVER=$PROGRAM
@@ -37,6 +37,11 @@ draws_into() {
     blank_inside "$WORK/after.png" "$WORK/after-outside.png"
     [ "$(differing "$WORK/before-outside.png" "$WORK/after-outside.png")" -eq 0 ] ||
         fail "$how: the saver drew outside the window"
+    # It follows the window's size.
+    xdotool windowsize "$HOST_WINDOW" 500 400
+    follows() { xwininfo -children -id "$HOST_WINDOW" | grep -q ' 500x400+0+0 '; }
+    within 5 follows || fail "$how: did not follow the window to 500x400: $(xwininfo -children -id "$HOST_WINDOW")"
+    xdotool windowsize "$HOST_WINDOW" 400 300
     kill -TERM "$PROGRAM_PID"
     ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
     within 1 ended || fail "$how: still running 1 s after SIGTERM"
