@@ -75,7 +75,7 @@ void Saver::showOnEveryScreen()
         m_views.push_back(std::move(view));
     }
     if (fullScreen && !m_views.empty())
-        m_views.front()->requestActivate();
+        SaverHost::takeKeyboard(*m_views.front());
 }
 
 void Saver::showInside(WId window, QSize size)

@@ -22,6 +22,10 @@ void prepareProcess(SaverCommand::Mode mode);
 std::optional<QSize> windowSize(WId window);
 
 
+// Gives the full-screen saver the keyboard, so that any key ends it, though
+// the system may not hand it to a program that the user did not start.
+void takeKeyboard(QWindow &window);
+
 // Tells the user why the command line was refused.
 void showError(const QString &message);
 

@@ -44,6 +44,11 @@ std::optional<QSize> windowSize(WId window)
 }
 
 
+void takeKeyboard(QWindow &window)
+{
+    window.requestActivate();
+}
+
 void showError(const QString &message)
 {
     std::fprintf(stderr, "kaleidra-saver: %s\n", message.toUtf8().constData());

@@ -26,6 +26,16 @@ std::optional<QSize> windowSize(WId window)
 }
 
 
+void takeKeyboard(QWindow &window)
+{
+    // Qt activates no window of a program that is not in the foreground,
+    // and Windows starts a screen saver in the background.
+    const HWND handle = reinterpret_cast<HWND>(window.winId());
+    SetForegroundWindow(handle);
+    SetActiveWindow(handle);
+    SetFocus(handle);
+}
+
 void showError(const QString &message)
 {
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(message.utf16()), L"カレイドラ スクリーン セーバー",

@@ -6,8 +6,10 @@
 #include "platform/JapaneseUi.h"
 
 #include <QApplication>
+#include <QWindow>
 
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -28,6 +30,13 @@ int main(int argc, char *argv[])
     SaverSettings settings = SaverSettings::readUser();
     if (settingsOnly) {
         SaverSettingsDialog dialog(settings);
+        // /c:HWND names the window of Screen Saver Settings that the settings belong to.
+        std::unique_ptr<QWindow> owner;
+        if (command.window != 0) {
+            owner.reset(QWindow::fromWinId(WId(command.window)));
+            dialog.winId();
+            dialog.windowHandle()->setTransientParent(owner.get());
+        }
         if (dialog.exec() == QDialog::Accepted)
             dialog.settings().writeUser();
         return 0;
