@@ -28,8 +28,8 @@ for ending in key click; do
 done
 echo "/s: covers the screen and draws; a 5-pixel move keeps it on, a key and a click end it"
 
-# /p: a test program's window, given as Windows' preview is; the saver ends once that window is closed. Wine
-# shows no child window of another process, so what it draws there cannot be seen here.
+# /p: a test program's window, given as Windows' preview is; the saver ends once that window is closed. Under Wine
+# the host's window shows nothing of a child window from another process, so the drawing is not checked here.
 mkdir "$WORK/host"
 ln -s "$BUILD"/tests/saver_host.exe "$BUILD"/kaleidra/*.dll "$BUILD"/kaleidra/platforms "$WORK/host"
 wine "$WORK/host/saver_host.exe" 400 300 200 150 8 >"$WORK/host.txt" 2>"$WORK/host.log" &
