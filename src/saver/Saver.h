@@ -16,7 +16,6 @@
 #include <vector>
 
 class SaverView;
-class QScreen;
 
 // The screen saver at work: one pattern engine, a view of its picture on
 // every screen or in the given window, a pattern every 100 ms, a fresh start
