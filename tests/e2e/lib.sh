@@ -3,7 +3,7 @@ set -euo pipefail
 PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra or path/to/kaleidra.exe}")
 WORK=$(mktemp -d)
 XVFB_PID= WM_PID= PROGRAM_PID=
-trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null || true; rm -rf "$WORK"' EXIT
 [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # xdotool reads the titles in it
 if [[ $PROGRAM == *.exe ]]; then
     # Under Wine from the root of a drive: the help file is then "K:\\kaleidra.hlp" and must still be found.
