@@ -34,12 +34,13 @@ SaverSettings SaverSettings::read(QSettings &store)
     return settings;
 }
 
-void SaverSettings::write(QSettings &store) const
+bool SaverSettings::write(QSettings &store) const
 {
     for (std::size_t row = 0; row < bounds.size(); ++row)
         store.setValue(boundKey(row), bounds[row]);
     store.setValue(QLatin1String(intervalKey), intervalSeconds);
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 SaverSettings SaverSettings::readUser()
@@ -48,10 +49,10 @@ SaverSettings SaverSettings::readUser()
     return read(store);
 }
 
-void SaverSettings::writeUser() const
+bool SaverSettings::writeUser() const
 {
     QSettings store = userStore();
-    write(store);
+    return write(store);
 }
 
 void SaverSettings::applyOptions(const SaverCommand &command)

@@ -18,11 +18,12 @@ struct SaverSettings {
     // Values out of range are brought in, and a minimum above its maximum
     // yields to it, as its slider would.
     static SaverSettings read(QSettings &store);
-    void write(QSettings &store) const;
+    // Whether the store took them.
+    bool write(QSettings &store) const;
 
     // The user's own store: the registry on Windows, ~/.config on Linux.
     static SaverSettings readUser();
-    void writeUser() const;
+    bool writeUser() const;
 
     void applyOptions(const SaverCommand &command);
     void copyBoundsTo(kaleidra::PatternState &state) const;

@@ -4,6 +4,7 @@
 #include "platform/ClockRandom.h"
 #include "platform/DisplayScale.h"
 #include "platform/JapaneseUi.h"
+#include "platform/MessageBoxes.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -37,8 +38,10 @@ int main(int argc, char *argv[])
             dialog.winId();
             dialog.windowHandle()->setTransientParent(owner.get());
         }
-        if (dialog.exec() == QDialog::Accepted)
-            dialog.settings().writeUser();
+        if (dialog.exec() == QDialog::Accepted && !dialog.settings().writeUser()) {
+            MessageBoxes::showError(nullptr, QStringLiteral("設定を保存できませんでした。"));
+            return 1;
+        }
         return 0;
     }
     settings.applyOptions(command);

@@ -116,7 +116,7 @@ private slots:
             SaverSettings settings;
             std::copy(written.begin(), written.end(), settings.bounds.begin());
             settings.intervalSeconds = interval;
-            settings.write(store);
+            QVERIFY(settings.write(store));
         }
         QSettings store(path, QSettings::IniFormat);
         SaverSettings settings = SaverSettings::read(store);
