@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev
+    qt6-base-dev qt6-translations-l10n qt6-wayland libgl-dev libxcb1-dev
     fonts-ipafont-gothic
 )
 for option in "$@"; do
