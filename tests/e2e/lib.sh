@@ -3,7 +3,7 @@ set -euo pipefail
 PROGRAM=$(readlink -f "${1:?usage: $0 path/to/kaleidra or path/to/kaleidra.exe}")
 WORK=$(mktemp -d)
 XVFB_PID= WM_PID= PROGRAM_PID=
-trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'kill $PROGRAM_PID $WM_PID $XVFB_PID 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null || true; rm -rf "$WORK"' EXIT
 [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8 # xdotool reads the titles in it
 if [[ $PROGRAM == *.exe ]]; then
     # Under Wine from the root of a drive: the help file is then "K:\\kaleidra.hlp" and must still be found.
@@ -34,9 +34,11 @@ within() {
 }
 
 # Without -noreset the server resets when its last client (an xdotool poll) leaves; the next cannot connect.
+# start_display [XVFB SCREEN OPTIONS...]: one 1280 × 1024 screen unless told otherwise.
 start_display() {
+    [ $# -gt 0 ] || set -- -screen 0 1280x1024x24
     exec 3>"$WORK/display"
-    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset "$@" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
     within 20 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"

@@ -16,11 +16,17 @@ dpkg-deb -x "$DEB" "$WORK/root"
 appstreamcli validate --no-net "$WORK"/root/usr/share/metainfo/*.metainfo.xml || fail "AppStream metadata"
 # desktop-file-validate fails on errors only; its warnings count here too.
 notes=$(desktop-file-validate "$WORK/root/usr/share/applications/kaleidra.desktop" 2>&1) && [ -z "$notes" ] || fail "desktop entry: $notes"
+# The screen saver's entry belongs in no menu category but Screensaver, which desktop-file-validate hints at.
+notes=$(desktop-file-validate "$WORK/root/usr/share/applications/screensavers/kaleidra.desktop" 2>&1 | grep -v ': hint: ' || true)
+[ -z "$notes" ] || fail "screen saver entry: $notes"
+xmllint --noout "$WORK/root/usr/share/xscreensaver/config/kaleidra.xml" || fail "XScreenSaver settings file"
 
 expected=$(printf '%s\n' "./usr/bin/kaleidra -> ../lib/kaleidra/kaleidra" ./usr/lib/kaleidra/kaleidra{,.hlp} \
     ./usr/share/{applications/kaleidra.desktop,doc/kaleidra/changelog.gz,doc/kaleidra/copyright,man/man1/kaleidra.1.gz} \
     ./usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kaleidra.png \
-    ./usr/share/icons/hicolor/scalable/apps/kaleidra.svg ./usr/share/metainfo/org.example.kaleidra.metainfo.xml | sort)
+    ./usr/share/icons/hicolor/scalable/apps/kaleidra.svg ./usr/share/metainfo/org.example.kaleidra.metainfo.xml \
+    "./usr/libexec/xscreensaver/kaleidra -> kaleidra-saver" ./usr/libexec/xscreensaver/kaleidra-saver \
+    ./usr/share/applications/screensavers/kaleidra.desktop ./usr/share/xscreensaver/config/kaleidra.xml | sort)
 listed=$(dpkg-deb -c "$DEB" | grep -v '^d' | sed 's/.* \.\//.\//' | sort)
 [ "$listed" = "$expected" ] || fail "package files differ: $(diff <(echo "$expected") <(echo "$listed"))"
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Usage: packages.sh BUILD_FOLDER (after cpack -G "NSIS;ZIP" in it). The installer, silent, in a fresh Wine prefix;
-# the program started from its shortcut saving into the Pictures folder of each of two users; the uninstaller
-# leaving only those pictures; the zip unpacked and run.
+# the screen saver registered; the program started from its shortcut saving into the Pictures folder of each of
+# two users; the uninstaller leaving only those pictures; the zip unpacked and run.
 BUILD=$(readlink -f "${1:?usage: $0 build-windows}")
 source "$(dirname "$0")/../e2e/lib.sh" "$BUILD/kaleidra/kaleidra.exe"
 INSTALLER=$(echo "$BUILD"/kaleidra-*-win64.exe)
@@ -22,10 +22,11 @@ snapshot installed
 
 folder="drive_c/Program Files/kaleidra"
 expected=$(printf '%s\n' "$folder" "$folder"/{Qt6Core.dll,Qt6Gui.dll,Qt6Widgets.dll,README.txt,Uninstall.exe} \
-    "$folder"/{kaleidra.exe,kaleidra.hlp,libgcc_s_seh-1.dll,libstdc++-6.dll,libwinpthread-1.dll,licenses,platforms,translations} \
+    "$folder"/{kaleidra.exe,kaleidra.hlp,kaleidra.scr,kaleidra-starter.scr,libgcc_s_seh-1.dll,libstdc++-6.dll,libwinpthread-1.dll,licenses,platforms,translations} \
     "$folder"/licenses/{GPL-3,LGPL-3,Qt.txt,gcc-runtime.txt,kaleidra.txt,mingw-w64.txt} \
     "$folder"/platforms/qwindows.dll "$folder"/translations/qtbase_ja.qm \
-    "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/カレイドラ.lnk" | sort)
+    "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/カレイドラ.lnk" \
+    drive_c/windows/system32/kaleidra.scr | sort)
 added=$(comm -13 "$WORK/files-before" "$WORK/files-installed")
 [ "$added" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$added"))"
 
@@ -38,6 +39,15 @@ entry=$(sed -n '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninst
 for value in '"DisplayName"="\x30ab\x30ec\x30a4\x30c9\x30e9"' '"DisplayIcon"="C:\\Program Files\\kaleidra\\kaleidra.exe,0"' '"QuietUninstallString"='; do
     grep -qF "$value" <<<"$entry" || fail "the uninstall entry lacks $value: $entry"
 done
+
+# The screen saver, where Screen Saver Settings lists it for every user: its starter runs the installed one.
+wine 'C:\windows\system32\kaleidra.scr' /s >"$WORK/saver.log" 2>&1 &
+saver=$!
+saver_drawn() { grab square 630x630+325+197 && [ "$(lit "$WORK/square.png")" -gt 0 ]; }
+within 20 saver_drawn || fail "the screen saver in the system folder drew nothing: $(cat "$WORK/saver.log")"
+xdotool windowfocus --sync "$(visible kaleidra)" key a # openbox gives Wine's new full-screen window no focus
+saver_ended() { ! kill -0 $saver 2>/dev/null; }
+within 5 saver_ended || fail "the screen saver in the system folder did not end on a key"
 
 # save_from_shortcut NAME PICTURES: started from the shortcut, the chooser saves NAME.bmp where it opens, PICTURES.
 run_program() { wine start /wait "$shortcut"; }
@@ -63,11 +73,13 @@ save_from_shortcut theirs second
 
 wine 'C:\Program Files\kaleidra\Uninstall.exe' /S && wineserver --wait || fail "the uninstaller failed"
 snapshot after
-# Kept: the two pictures, and the second profile made for them; the copy of the uninstaller NSIS runs from Temp, which
+# Kept: the two pictures, and the second profile made for them; the screen saver's settings key, which Qt
+# makes in the user's part of the registry as it reads it; the copy of the uninstaller NSIS runs from Temp, which
 # Windows removes at the next start; a key Wine makes anew at every start.
 files=$(diff "$WORK/files-before" "$WORK/files-after" | grep '^[<>]' |
     grep -vE "^> (drive_c/users/($user/Pictures/mine\.bmp|second|second/Pictures|second/Pictures/theirs\.bmp)|drive_c/users/$user/Temp/~nsu[0-9]*\.tmp(/Un\.exe)?)$" || true)
-keys=$(diff "$WORK/keys-before" "$WORK/keys-after" | grep '^[<>]' | grep -vF '< [Software\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards]' || true)
+keys=$(diff "$WORK/keys-before" "$WORK/keys-after" | grep '^[<>]' | grep -vF -e '< [Software\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards]' \
+    -e '> [Software\\kaleidra]' -e '> [Software\\kaleidra\\kaleidra-saver]' || true)
 [ -z "$files$keys" ] || fail "uninstalling left these differences: $files $keys"
 
 mkdir "$WORK/unpacked" && unzip -q "$ZIP" -d "$WORK/unpacked"

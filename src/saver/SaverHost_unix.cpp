@@ -1,0 +1,57 @@
+#include "SaverHost.h"
+
+#include <QGuiApplication>
+#include <QString>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+xcb_connection_t *connection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+namespace SaverHost {
+
+void prepareProcess(SaverCommand::Mode mode)
+{
+    if (mode == SaverCommand::Mode::Settings)
+        return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+std::optional<QSize> windowSize(WId window)
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return std::nullopt;
+    xcb_get_geometry_reply_t *reply =
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(window)), nullptr);
+    if (!reply)
+        return std::nullopt;
+    const QSize size(reply->width, reply->height);
+    std::free(reply);
+    return size;
+}
+
+
+void takeKeyboard(QWindow &window)
+{
+    window.requestActivate();
+}
+
+void showError(const QString &message)
+{
+    std::fprintf(stderr, "kaleidra-saver: %s\n", message.toUtf8().constData());
+}
+
+} // namespace SaverHost
