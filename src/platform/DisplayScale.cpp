@@ -20,10 +20,15 @@ qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize des
     return std::max<qreal>(scale, 1);
 }
 
-void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags)
+void useDesktopScale()
 {
     // Qt would round the desktop's scale to a whole number by default.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags)
+{
+    useDesktopScale();
     qreal desktopScale = 1;
     QSize workArea;
     QMargins frame;

@@ -21,6 +21,11 @@ qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize des
 // exists; argv is left as it was.
 void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags);
 
+// The desktop's own scale as it is, not rounded to a whole number, for a
+// program whose windows are small enough for any screen at any scale. Call it
+// before the application exists.
+void useDesktopScale();
+
 // Asks the window manager, before the window is shown, for the frame it will
 // give it, so that QWindow::frameMargins() can tell; where the frame follows
 // from the window's style alone, the platform knows it already.

@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     const bool settingsOnly = command.mode == SaverCommand::Mode::Settings;
     SaverHost::prepareProcess(command.mode);
     if (settingsOnly)
-        chooseDisplayScale();
+        useDesktopScale();
     QApplication app(argc, argv);
     installJapaneseUi(app);
 
