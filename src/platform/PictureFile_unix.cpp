@@ -66,8 +66,12 @@ SaveResult writeWhole(const QByteArray &bytes, const QString &path)
     // Written under a short name of its own beside the target, which it
     // replaces only once complete: a failure leaves an earlier file as it was,
     // and a target name near the system's limit is never made longer.
-    const QByteArray target = QFile::encodeName(path);
-    const QString folder = QFileInfo(path).path();
+    // Saving to a link replaces the file it names and keeps the link, as
+    // editors do; a dangling link is replaced itself.
+    const QFileInfo named(path);
+    const QString real = named.isSymbolicLink() && named.exists() ? named.canonicalFilePath() : path;
+    const QByteArray target = QFile::encodeName(real);
+    const QString folder = QFileInfo(real).path();
     QByteArray temporary;
     int descriptor = -1;
     for (int attempt = 0; descriptor < 0; ++attempt) {

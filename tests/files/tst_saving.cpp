@@ -8,6 +8,7 @@
 #include "main_window/PictureBox.h"
 #include "platform/ClockRandom.h"
 #include "platform/JapaneseUi.h"
+#include "platform/PictureFile.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -268,6 +269,15 @@ private slots:
         m_form->saveAction()->trigger();
         QVERIFY2(m_boxes.value(m_boxes.size() - 1).startsWith("critical|"), qPrintable(m_boxes.join('\n')));
         QVERIFY(m_form->saveAction()->isEnabled());
+    }
+
+    void savingThroughALink()
+    {
+        QVERIFY(QFile("sub/real.bmp").open(QIODevice::WriteOnly));
+        if (!QFile::link("sub/real.bmp", "link.bmp") || !QFileInfo("link.bmp").isSymbolicLink())
+            QSKIP("no symbolic links here");
+        QVERIFY(PictureFile::writeBmp(picture(), start("link.bmp")).ok());
+        QVERIFY(QFileInfo("link.bmp").isSymbolicLink() && holdsDrawing(start("sub/real.bmp")));
     }
 
     void chooserSave_data()
