@@ -1,6 +1,6 @@
 #include "Saver.h"
 
-#include "SaverHost.h"
+#include "platform/SaverHost.h"
 #include "SaverView.h"
 #include "pattern/Picture.h"
 

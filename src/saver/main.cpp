@@ -1,10 +1,10 @@
 #include "Saver.h"
-#include "SaverHost.h"
 #include "SaverSettingsDialog.h"
 #include "platform/ClockRandom.h"
 #include "platform/DisplayScale.h"
 #include "platform/JapaneseUi.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SaverHost.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     }
     const SaverCommand &command = parsed.command;
     const bool settingsOnly = command.mode == SaverCommand::Mode::Settings;
-    SaverHost::prepareProcess(command.mode);
+    SaverHost::prepareProcess(!settingsOnly);
     if (settingsOnly)
         useDesktopScale();
     QApplication app(argc, argv);

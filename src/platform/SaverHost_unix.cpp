@@ -21,9 +21,9 @@ xcb_connection_t *connection()
 
 namespace SaverHost {
 
-void prepareProcess(SaverCommand::Mode mode)
+void prepareProcess(bool drawing)
 {
-    if (mode == SaverCommand::Mode::Settings)
+    if (!drawing)
         return;
     qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -42,7 +42,6 @@ std::optional<QSize> windowSize(WId window)
     std::free(reply);
     return size;
 }
-
 
 void takeKeyboard(QWindow &window)
 {

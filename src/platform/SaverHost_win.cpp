@@ -6,13 +6,13 @@
 
 namespace SaverHost {
 
-void prepareProcess(SaverCommand::Mode mode)
+void prepareProcess(bool drawing)
 {
     // A .scr started by Windows' own settings may run without the manifest
     // of kaleidra.scr (through the starter in the system folder), so the
     // preview's pixels are asked for in code too.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    if (mode != SaverCommand::Mode::Settings)
+    if (drawing)
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 }
 
@@ -24,7 +24,6 @@ std::optional<QSize> windowSize(WId window)
         return std::nullopt;
     return QSize(int(inside.right - inside.left), int(inside.bottom - inside.top));
 }
-
 
 void takeKeyboard(QWindow &window)
 {

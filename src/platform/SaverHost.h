@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SaverCommand.h"
-
 #include <QSize>
 #include <QWindow>
 
@@ -13,14 +11,13 @@ class QString;
 // windows it is given to draw in, and where a bad command line is told.
 namespace SaverHost {
 
-// Before the application object exists: the drawing modes draw in device
-// pixels, and on Linux through X11, whose windows XScreenSaver hands over,
-// even on a Wayland session.
-void prepareProcess(SaverCommand::Mode mode);
+// Before the application object exists. While drawing (not showing its
+// settings), the saver draws in device pixels, and on Linux through X11,
+// whose windows XScreenSaver hands over, even on a Wayland session.
+void prepareProcess(bool drawing);
 
 // The inside size of a window of another program; none once it is gone.
 std::optional<QSize> windowSize(WId window);
-
 
 // Gives the full-screen saver the keyboard, so that any key ends it, though
 // the system may not hand it to a program that the user did not start.
