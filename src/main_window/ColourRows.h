@@ -25,3 +25,11 @@ inline constexpr std::array<ColourRow, 6> colourRows { {
     { "青最小", "Label12", "HScroll5", "lab_B1", &kaleidra::PatternState::minB, 5, true },
     { "青最大", "Label14", "HScroll6", "lab_B2", &kaleidra::PatternState::maxB, 4, false },
 } };
+
+// Where a slider lands that was moved to value while its partner stands at
+// partnerValue: a minimum pushed past its maximum, or a maximum past its
+// minimum, yields to the partner.
+constexpr int yieldingValue(const ColourRow &row, int value, int partnerValue)
+{
+    return (row.isMinimum ? value > partnerValue : value < partnerValue) ? partnerValue : value;
+}

@@ -224,10 +224,7 @@ void Form1::colourSliderChange(int row)
     QScrollBar *slider = m_sliders[row];
     const QScrollBar *partner = m_sliders[description.partner];
 
-    const int minimum = (description.isMinimum ? slider : partner)->value();
-    const int maximum = (description.isMinimum ? partner : slider)->value();
-    if (minimum > maximum)
-        slider->setValue(partner->value());
+    slider->setValue(yieldingValue(description, slider->value(), partner->value()));
 
     m_readouts[row]->setText(QString::number(slider->value()));
     m_engine.state().*description.bound = static_cast<std::int16_t>(slider->value());
