@@ -4,6 +4,7 @@
 
 #include "main_window/ColourRows.h"
 #include "main_window/ColourSlider.h"
+#include "platform/Icons.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -13,7 +14,8 @@
 SaverSettingsDialog::SaverSettingsDialog(const SaverSettings &settings, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("カレイドラ スクリーン セーバーの設定"));
+    setWindowTitle(QStringLiteral("カレイドラの設定"));
+    setWindowIcon(Icons::program());
     auto *grid = new QGridLayout(this);
     for (int row = 0; row < int(colourRows.size()); ++row) {
         const ColourRow &description = colourRows[row];
@@ -76,9 +78,6 @@ void SaverSettingsDialog::sliderChange(int row)
     const ColourRow &description = colourRows[std::size_t(row)];
     QScrollBar *slider = m_sliders[std::size_t(row)];
     const QScrollBar *partner = m_sliders[std::size_t(description.partner)];
-    const int minimum = (description.isMinimum ? slider : partner)->value();
-    const int maximum = (description.isMinimum ? partner : slider)->value();
-    if (minimum > maximum)
-        slider->setValue(partner->value());
+    slider->setValue(yieldingValue(description, slider->value(), partner->value()));
     m_readouts[std::size_t(row)]->setText(QString::number(slider->value()));
 }

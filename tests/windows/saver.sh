@@ -43,7 +43,7 @@ echo "/p: ran while its window was there, ended with it"
 
 # /c: the six sliders and the interval; End on the first slider (red minimum) pushes it onto the red maximum, 255.
 saver /c
-settings=$(window_id "カレイドラ スクリーン セーバーの設定") || fail "/c showed no settings window: $(cat "$WORK/saver.log")"
+settings=$(window_id "カレイドラの設定") || fail "/c showed no settings window: $(cat "$WORK/saver.log")"
 xdotool windowactivate --sync "$settings" 2>/dev/null || true
 keys End Return
 within 5 ended || fail "/c: Return did not close the settings"
