@@ -7,6 +7,7 @@
 #include "about/frmAbout.h"
 #include "files/Form2.h"
 #include "files/Module1.h"
+#include "files/SavePath.h"
 #include "files/SavePicture.h"
 #include "platform/Icons.h"
 #include "platform/Runtime.h"
@@ -238,7 +239,10 @@ void Form1::mnuSave_Click()
 
 void Form1::mnuSaveAs_Click()
 {
-    Form2 chooser(Picture1->image(), mnuSave, m_startFolder, this);
+    // Asked at each Save As: a folder may have become writable since start-up.
+    const QString folder = SavePath::chooserFolder(m_startFolder, Runtime::programFolder(), Runtime::canWriteIn(m_startFolder),
+                                                   Runtime::picturesFolder());
+    Form2 chooser(Picture1->image(), mnuSave, folder, this);
     chooser.setFilePattern(QStringLiteral("*.bmp"));
     chooser.move(Twips::quarterOfScreen(this));
     // Blocking only this window leaves the help window that F1 opens usable.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ColourRows.h"
-#include "files/SavePath.h"
 #include "pattern/PatternEngine.h"
 #include "platform/Runtime.h"
 
@@ -72,6 +71,5 @@ private:
     QAction *mnuVersion = nullptr;
     HelpKey *m_help = nullptr;
     // Every Save As opens here; the program never changes its current folder.
-    const QString m_startFolder = SavePath::chooserFolder(Runtime::startFolder(), Runtime::programFolder(),
-                                                          Runtime::canWriteIn(Runtime::startFolder()), Runtime::picturesFolder());
+    const QString m_startFolder = Runtime::startFolder();
 };
