@@ -241,6 +241,13 @@ bool roundSurely(DoubleDouble value, double reductionError, double &rounded)
     return low == high;
 }
 
+// The estimate rounded where that is sure, else the precise function's value.
+double rounded(DoubleDouble value, double reductionError, double (*precise)(double), double x)
+{
+    double surely = 0;
+    return roundSurely(value, reductionError, surely) ? surely : precise(x);
+}
+
 } // namespace
 
 // The precise functions answer tiny arguments at once: sin x rounds to x,
@@ -251,8 +258,7 @@ double sine(double x)
     if (std::fabs(x) < 0x1p-26)
         return preciseSine(x);
     const Estimate value = estimate(x);
-    double rounded = 0;
-    return roundSurely(value.sine, value.reductionError, rounded) ? rounded : preciseSine(x);
+    return rounded(value.sine, value.reductionError, preciseSine, x);
 }
 
 double cosine(double x)
@@ -261,8 +267,7 @@ double cosine(double x)
     if (std::fabs(x) < 0x1p-27)
         return preciseCosine(x);
     const Estimate value = estimate(x);
-    double rounded = 0;
-    return roundSurely(value.cosine, value.reductionError, rounded) ? rounded : preciseCosine(x);
+    return rounded(value.cosine, value.reductionError, preciseCosine, x);
 }
 
 SineCosine sineAndCosine(double x)
@@ -271,12 +276,8 @@ SineCosine sineAndCosine(double x)
     if (std::fabs(x) < 0x1p-26)
         return {sine(x), cosine(x)};
     const Estimate value = estimate(x);
-    SineCosine rounded {};
-    if (!roundSurely(value.sine, value.reductionError, rounded.sine))
-        rounded.sine = preciseSine(x);
-    if (!roundSurely(value.cosine, value.reductionError, rounded.cosine))
-        rounded.cosine = preciseCosine(x);
-    return rounded;
+    return {rounded(value.sine, value.reductionError, preciseSine, x),
+            rounded(value.cosine, value.reductionError, preciseCosine, x)};
 }
 
 } // namespace kaleidra
