@@ -1,0 +1,43 @@
+#include "ReferencePicture.h"
+
+#include <QCoreApplication>
+
+QString ReferencePicture::compare(const QImage &shown, const QString &name)
+{
+    const QImage picture = shown.convertToFormat(QImage::Format_RGB32);
+    const QString path = QStringLiteral(KALEIDRA_REFERENCES "/%1.png").arg(name);
+    if (qEnvironmentVariableIntValue("KALEIDRA_RENEW_REFERENCES"))
+        return picture.save(path) ? QString() : "could not write " + path;
+    const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
+    if (reference.isNull())
+        return "no reference picture " + path + "; tests/renew-references.sh makes it";
+    if (picture == reference)
+        return {};
+
+    QImage map(picture.size().expandedTo(reference.size()), QImage::Format_RGB32);
+    int differing = 0;
+    for (int y = 0; y < map.height(); ++y) {
+        for (int x = 0; x < map.width(); ++x) {
+            const bool inBoth = picture.rect().contains(x, y) && reference.rect().contains(x, y);
+            if (inBoth && picture.pixel(x, y) == reference.pixel(x, y)) {
+                const int dimmed = qGray(reference.pixel(x, y)) / 3;
+                map.setPixel(x, y, qRgb(dimmed, dimmed, dimmed));
+            } else {
+                map.setPixel(x, y, qRgb(255, 0, 0));
+                ++differing;
+            }
+        }
+    }
+    const QString written = QCoreApplication::applicationDirPath() + '/' + name;
+    picture.save(written + "-shown.png");
+    map.save(written + "-differences.png");
+    return QStringLiteral("%1: %2 pixels differ from %3 (%4 × %5 shown, %6 × %7 kept); see %8-shown.png and %8-differences.png")
+        .arg(name)
+        .arg(differing)
+        .arg(path)
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(reference.width())
+        .arg(reference.height())
+        .arg(written);
+}
