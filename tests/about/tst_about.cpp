@@ -1,6 +1,4 @@
 #include "about/HelpViewer.h"
-#include "main_window/Form1.h"
-#include "platform/ClockRandom.h"
 #include "platform/Twips.h"
 
 #include <QtTest>
@@ -12,40 +10,10 @@
 #include <sys/stat.h>
 #endif
 
-static HelpViewer *shownViewer()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *viewer = qobject_cast<HelpViewer *>(window); viewer && viewer->isVisible())
-            return viewer;
-    return nullptr;
-}
-
 class AboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void f1OpensHelpOnlyAfterContentsQueuedIt()
-    {
-        // Each start of the program draws other numbers.
-        QVERIFY(ClockRandom().next() != ClockRandom().next());
-        ClockRandom random { 1 };
-        Form1 form(random);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(&form, Qt::Key_F1);
-        QVERIFY2(!shownViewer(), "F1 opened help before Help > Contents was used");
-        form.findChild<QAction *>("mnuMokuji")->trigger();
-        QVERIFY2(!shownViewer(), "F1 was handled inside the menu handler, not queued");
-        QTRY_VERIFY(shownViewer());
-        // The test's own folder has no help file.
-        const QString text = shownViewer()->toPlainText();
-        QVERIFY2(text.contains("見つかりません") && text.contains(QDir::toNativeSeparators(qApp->applicationDirPath() + "/kaleidra.hlp")),
-                 qPrintable(text));
-        // Esc closes it, and the keyboard goes back to where F1 was pressed.
-        QTest::keyClick(shownViewer(), Qt::Key_Escape);
-        QTRY_VERIFY(!shownViewer() && QApplication::activeWindow() == &form);
-    }
-
     // Refused with the viewer's message, never waited on or read whole.
     void refusedHelpFile_data()
     {
