@@ -58,6 +58,8 @@ private slots:
                                           { client + QPoint(648, 8), QSize(193, 201) } };
             const QRect help = HelpViewer::placement(screen, QRect(at, QSize(849, 694)), controls, QSize(432, 645));
             QVERIFY(screen.contains(help) && help.width() >= 320 && help.height() >= 240);
+            // Beside a window at the left, the whole size fits flush with the screen's right edge.
+            QVERIFY(at != QPoint(0, 0) || help == QRect(848, 0, 432, 645));
             for (const QRect &control : controls)
                 QVERIFY2(!help.intersects(control), qPrintable(QString::number(at.x())));
         }
