@@ -16,13 +16,6 @@
 static const char *const sliders[] = { "HScroll1", "HScroll2", "HScroll3", "HScroll4", "HScroll5", "HScroll6" };
 static const char *const readouts[] = { "lab_R1", "lab_R2", "lab_G1", "lab_G2", "lab_B1", "lab_B2" };
 
-static int bound(Form1 &window, int row)
-{
-    const kaleidra::PatternState &s = window.engine().state();
-    const int bounds[] = { s.minR, s.maxR, s.minG, s.maxG, s.minB, s.maxB };
-    return bounds[row];
-}
-
 class TestForm1 : public QObject {
     Q_OBJECT
 
@@ -134,6 +127,7 @@ private slots:
                  int(Qt::WindowCloseButtonHint));
         const QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("Picture1"));
         QVERIFY(canvas->role() == QAccessible::Canvas && canvas->text(QAccessible::Name) == QStringLiteral("描画領域"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QPushButton *>("comstart"))->role(), QAccessible::Button);
     }
 
     // A slider moved past its partner springs back to it, and a dragged one
@@ -143,17 +137,19 @@ private slots:
         kaleidra::ScriptedRandom random;
         Form1 window(random);
         const auto slider = [&window](int row) { return window.findChild<QScrollBar *>(sliders[row]); };
+        const kaleidra::PatternState &s = window.engine().state();
+        const std::int16_t *const bounds[] = { &s.minR, &s.maxR, &s.minG, &s.maxG, &s.minB, &s.maxB };
         slider(0)->setValue(5);
         slider(1)->triggerAction(QScrollBar::SliderToMinimum);
         slider(5)->setValue(30);
         slider(4)->setSliderDown(true);
         slider(4)->setSliderPosition(31);
-        QCOMPARE(bound(window, 4), 0);
+        QCOMPARE(*bounds[4], 0);
         slider(4)->setSliderDown(false);
         for (const auto &[row, value] : { std::pair(0, 5), std::pair(1, 5), std::pair(4, 30), std::pair(5, 30) }) {
             QCOMPARE(slider(row)->value(), value);
             QCOMPARE(window.findChild<QLabel *>(readouts[row])->text(), QString::number(value));
-            QCOMPARE(bound(window, row), value);
+            QCOMPARE(int(*bounds[row]), value);
         }
     }
 };
