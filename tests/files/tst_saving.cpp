@@ -116,7 +116,8 @@ private slots:
         qDeleteAll(findChildren<QTimer *>());
     }
 
-    void vanishedStartFolder()
+    // Where the chooser opens: near a start folder removed since.
+    void chooserFolder()
     {
 #ifndef Q_OS_WIN // Windows keeps a process's current folder from being removed.
         QVERIFY(QDir().mkdir("gone") && QDir::setCurrent("gone") && QDir(start()).rmdir("gone"));
@@ -126,12 +127,8 @@ private slots:
         QCOMPARE(Form2(picture(), m_form->saveAction(), start("gone/deeper")).findChild<DirListBox *>()->path(), start());
         // Where not even its name is known, the home folder.
         QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
-    }
-
-    // Where the chooser opens: folders of the start folder (m_start).
-    void chooserFolder()
-    {
-        // The program's folder as the system writes it, "\\"-separated on Windows.
+        // Else the start folder, unless it is the program's own or cannot be written to, where the
+        // Pictures folder is taken. The program's folder as the system writes it, "\\"-separated on Windows.
         const auto opens = [this](const QString &from, const QString &program, bool writable, const QString &pictures) {
             return SavePath::chooserFolder(start(from), QDir::toNativeSeparators(start(program)), writable, start(pictures));
         };
