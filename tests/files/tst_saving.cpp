@@ -165,6 +165,9 @@ private slots:
         const QString refused = "ファイル名に使えない文字が含まれています。";
         const QString tooLong = "ファイル名が長すぎます。";
         QTest::newRow("300 characters") << "" << "" << 0 << QString(300, 'n') << none << tooLong;
+        // A break in a long name goes neither inside a character nor before a mark.
+        QTest::newRow("300 units of 𠀋") << "" << "" << 0 << "n" + QString::fromUtf8("𠀋").repeated(150) << none << tooLong;
+        QTest::newRow("300 units of が") << "" << "" << 0 << "n" + QString::fromUtf8("か\u3099").repeated(150) << none << tooLong;
         QTest::newRow("256 units") << "" << "" << 0 << nameOf(256, false) << none << tooLong;
         QTest::newRow("256 units, Japanese") << "" << "" << 0 << nameOf(256, true) << none << tooLong;
         QTest::newRow("NUL") << "" << "" << 0 << QStringLiteral("a%1b").arg(QChar(0)) << none << refused;
@@ -210,11 +213,14 @@ private slots:
         const auto unmount = qScopeGuard([&] { umount2(QFile::encodeName(start("m")), MNT_DETACH); });
 #endif
         QFile file(start(existing));
-        QVERIFY(existing.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(QByteArray(length, 'x')) == length));
+        QVERIFY(existing.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(QByteArray(length, 'x')) == length
+                                          && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)));
         file.close();
         m_answer = QMessageBox::StandardButton(answer);
         const QString path = start((name.isNull() ? QFileInfo(existing).completeBaseName() : name) + ".bmp");
         const bool saved = reason.isEmpty() && answer != QMessageBox::No;
+        // A file replaced keeps who may read and write it.
+        const QFile::Permissions kept = QFileInfo(path).permissions();
         const qsizetype files = QDir(folder).entryList(QDir::Files | QDir::Hidden).size() + int(saved && !QFileInfo::exists(path));
 
         // After a failure's box, 保存 shows that it has the keyboard, as after Tab, though a click gave it.
@@ -236,13 +242,15 @@ private slots:
             QCOMPARE(m_boxes.value(0), "ピコパタン|" + QDir::toNativeSeparators(path) + " ファイルは既に存在します。上書きしますか？");
         QCOMPARE(m_boxes.size(), int(!reason.isEmpty() || answer != QMessageBox::NoButton));
         // A long name is broken every 40 characters so that the box fits on the screen.
-        QVERIFY(name.size() < 300 || m_boxes.value(0).contains(QChar(0x200B) + QString(40, 'n') + QChar(0x200B)));
+        QVERIFY(name != QString(300, 'n') || m_boxes.value(0).contains(QChar(0x200B) + QString(40, 'n') + QChar(0x200B)));
+        QVERIFY(QStringView(m_boxes.value(0)).isValidUtf16() && !m_boxes.value(0).contains(QString(QChar(0x200B)) + QChar(0x3099)));
         QCOMPARE(Module1::saveFileName, saved ? path : QString());
         QCOMPARE(m_form->saveAction()->isEnabled(), saved);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), files);
         QVERIFY(existing.isEmpty() || file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll() == QByteArray(length, 'x'), !saved || QFileInfo(file) != QFileInfo(path));
+        QCOMPARE(existing.isEmpty() || file.readAll() == QByteArray(length, 'x'), !saved || QFileInfo(file) != QFileInfo(path));
         QVERIFY(!saved || holdsDrawing(path));
+        QVERIFY(!saved || !kept || QFileInfo(path).permissions() == kept);
     }
 
     void saveAsThenSave()
