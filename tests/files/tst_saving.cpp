@@ -66,6 +66,7 @@ class TstSaving : public QObject {
     // every machine, and the lock keeps test runs side by side out of each other's way.
     const QString m_start = QDir::rootPath() + "tmp/kaleidra-saving";
     QLockFile m_lock { QDir::tempPath() + "/kaleidra-saving.lock" };
+    const QByteArray m_home = qgetenv("HOME");
     ClockRandom m_random { 20240601u };
     std::unique_ptr<Form1> m_form;
     QStringList m_boxes;
@@ -112,6 +113,7 @@ private slots:
     {
         m_form.reset();
         QDir::setCurrent(QDir::tempPath());
+        qputenv("HOME", m_home);
         QDir(m_start).removeRecursively();
         qDeleteAll(findChildren<QTimer *>());
     }
@@ -207,6 +209,8 @@ private slots:
             folder = start("m");
             if (!QDir().mkdir(folder) || mount("tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
+            // The home folder's file system is a drive of its own.
+            qputenv("HOME", QFile::encodeName(folder));
 #endif
         }
 #ifndef Q_OS_WIN
@@ -226,6 +230,8 @@ private slots:
         // After a failure's box, 保存 shows that it has the keyboard, as after Tab, though a click gave it.
         QCOMPARE(saveAs([&](Form2 *chooser) {
             chooser->findChild<DirListBox *>()->setPath(folder);
+            // The drive list follows the folder list onto another drive.
+            QCOMPARE(chooser->findChild<DriveListBox *>()->drive(), DriveListBox::driveOf(folder));
             FileListBox *list = chooser->findChild<FileListBox *>();
             if (!name.isNull())
                 chooser->findChild<QLineEdit *>()->setText(name);
