@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -99,7 +100,8 @@ private slots:
         QTest::addColumn<float>("y");
         QTest::addColumn<L>("pixel"); // empty when the point is off the surface
         QTest::newRow("halves to even") << 2.5f << 3.5f << L {2, 4};
-        QTest::newRow("onto the edges") << -0.5f << 629.49f << L {0, 629};
+        QTest::newRow("onto the left and bottom edges") << -0.5f << 629.49f << L {0, 629};
+        QTest::newRow("onto the top and right edges") << 629.49f << -0.5f << L {629, 0};
         QTest::newRow("just past -0.5") << std::nextafter(-0.5f, -1.0f) << 5.0f << L {};
         QTest::newRow("x 629.5 rounds off") << 629.5f << 100.0f << L {};
         QTest::newRow("y 629.5 rounds off") << 100.0f << 629.5f << L {};
