@@ -94,8 +94,8 @@ private slots:
         QTest::newRow("out of range") << Bounds { -3, 300, 200, 100, 7, 7, 1 } << QStringList {}
                                       << Bounds { 0, 255, 100, 100, 7, 7, 10 };
         QTest::newRow("options") << Bounds { 5, 250, 30, 40, 0, 0, 600 }
-                                 << QStringList { "-red-max", "100", "--green-min", "90", "-interval", "3600" }
-                                 << Bounds { 5, 100, 40, 40, 0, 0, 3600 };
+                                 << QStringList { "--green-min", "90", "-blue-max", "9", "-interval", "3600" }
+                                 << Bounds { 5, 250, 40, 40, 0, 9, 3600 };
     }
 
     void settingsReadBack()
