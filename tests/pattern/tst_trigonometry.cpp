@@ -88,7 +88,6 @@ private slots:
             if (!right && wrong++ == 0)
                 first = QString::asprintf("%a", x);
         }
-        qInfo("%d arguments, %d of them also through the slow path", int(arguments.size()), int((arguments.size() + preciseEvery - 1) / preciseEvery));
         QVERIFY2(wrong == 0, qPrintable(QString("%1 of %2 arguments wrong, the first %3").arg(wrong).arg(arguments.size()).arg(first)));
     }
 };

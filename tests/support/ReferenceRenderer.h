@@ -3,7 +3,6 @@
 #include "pattern/PatternState.h"
 #include "pattern/PlotSink.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <random>
@@ -28,8 +27,7 @@ public:
 inline bool samePoints(const std::vector<PlottedPoint> &a, const std::vector<PlottedPoint> &b)
 {
     static_assert(sizeof(PlottedPoint) == 12, "padding would take part in the comparison");
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const PlottedPoint &p, const PlottedPoint &q) { return std::memcmp(&p, &q, sizeof p) == 0; });
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(PlottedPoint)) == 0;
 }
 
 // xAmp, yAmp, xFreq and yFreq.
