@@ -18,10 +18,7 @@ class TstPlatform : public QObject {
     QTemporaryDir m_folder;
 
     // As another program holds a file open, shared with nobody.
-    static HANDLE hold(const QString &path)
-    {
-        return CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-    }
+    static HANDLE hold(const QString &path) { return CreateFileW(LPCWSTR(path.utf16()), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr); }
 
 private slots:
     void initTestCase()
