@@ -47,6 +47,12 @@ SaveResult writeBmp(const QImage &image, const QString &path);
 // such as a device, is refused before anything is written.
 SaveResult writeWhole(const QByteArray &bytes, const QString &path);
 
+// The class of a system's error code for a failed write (errno on Linux,
+// GetLastError() on Windows); an unknown one keeps the system's own words.
+// Also how a failure no test machine can cause, such as a drive not ready,
+// is shown.
+SaveResult failureOf(qint64 code);
+
 // The length in bytes of the file at path; none when there is no such file.
 std::optional<qint64> length(const QString &path);
 

@@ -34,17 +34,6 @@ constexpr SystemError systemErrors[] = {
     { EPERM, Failure::AccessDenied },
 };
 
-// The class of a failed call's error number; an unknown one keeps the
-// system's own words for it.
-SaveResult failureOf(int number)
-{
-    for (const SystemError &error : systemErrors) {
-        if (error.number == number)
-            return { error.failure, {} };
-    }
-    return { Failure::Other, qt_error_string(number) };
-}
-
 // The bytes as the whole file open as descriptor; 0, or the error number.
 int writeAll(int descriptor, const QByteArray &bytes)
 {
@@ -60,6 +49,15 @@ int writeAll(int descriptor, const QByteArray &bytes)
 }
 
 } // namespace
+
+SaveResult failureOf(qint64 code)
+{
+    for (const SystemError &error : systemErrors) {
+        if (error.number == code)
+            return { error.failure, {} };
+    }
+    return { Failure::Other, qt_error_string(int(code)) };
+}
 
 SaveResult writeWhole(const QByteArray &bytes, const QString &path)
 {

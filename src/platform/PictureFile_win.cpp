@@ -42,22 +42,6 @@ constexpr SystemError systemErrors[] = {
     { ERROR_LOCK_VIOLATION, Failure::InUse },
 };
 
-// The class of a failed call's error code; an unknown one keeps the system's
-// own words for it.
-SaveResult failureOf(DWORD code)
-{
-    for (const SystemError &error : systemErrors) {
-        if (error.code == code)
-            return { error.failure, {} };
-    }
-    wchar_t *text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    const QString words = QString::fromWCharArray(text, int(length)).trimmed();
-    LocalFree(text);
-    return { Failure::Other, words };
-}
-
 // Names Windows takes for devices, whatever follows the first dot: CON.bmp
 // is the console, not a file.
 bool isDeviceName(const QString &component)
@@ -112,6 +96,20 @@ bool isHeldOpen(const std::wstring &name)
 }
 
 } // namespace
+
+SaveResult failureOf(qint64 code)
+{
+    for (const SystemError &error : systemErrors) {
+        if (error.code == code)
+            return { error.failure, {} };
+    }
+    wchar_t *text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, DWORD(code), 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    const QString words = QString::fromWCharArray(text, int(length)).trimmed();
+    LocalFree(text);
+    return { Failure::Other, words };
+}
 
 SaveResult writeWhole(const QByteArray &bytes, const QString &path)
 {
