@@ -22,7 +22,7 @@ QString label(const QString &root)
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     wchar_t name[MAX_PATH + 1] = {};
     const std::wstring systemRoot = QString(root).replace(QLatin1Char('/'), QLatin1Char('\\')).toStdWString();
-    const bool ready = GetVolumeInformationW(systemRoot.c_str(), name, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
+    const bool ready = GetVolumeInformationW(systemRoot.c_str(), name, ARRAYSIZE(name), nullptr, nullptr, nullptr, nullptr, 0);
     SetErrorMode(oldMode);
     return ready ? QString::fromWCharArray(name) : QString();
 }
