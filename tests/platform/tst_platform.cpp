@@ -62,6 +62,8 @@ private slots:
         using F = PlainFile::Failure;
         QTest::newRow("at the limit") << "h.hlp" << qint64(10) << F::None;
         QTest::newRow("over the limit") << "h.hlp" << qint64(9) << F::TooLarge;
+        // Its stated size is 0, as if it had grown since it was asked.
+        QTest::newRow("longer than it says") << "Z:/proc/self/status" << qint64(100) << F::TooLarge;
         QTest::newRow("read fails") << "Z:/proc/self/mem" << qint64(10) << F::Unreadable;
         QTest::newRow("missing") << "gone.hlp" << qint64(10) << F::Missing;
         QTest::newRow("folder missing") << "gone/h.hlp" << qint64(10) << F::Missing;
