@@ -4,9 +4,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
 
@@ -18,7 +16,9 @@ private slots:
     void refusedHelpFile_data()
     {
         QTest::addColumn<bool>("fifo");
+#ifndef Q_OS_WIN // Windows' pipes and devices are refused as the platform test shows.
         QTest::newRow("FIFO") << true;
+#endif
         QTest::newRow("50 MB") << false;
     }
     void refusedHelpFile()
@@ -27,20 +27,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("kaleidra.hlp");
         QFile file(path);
-        QString shown = path;
 #ifdef Q_OS_WIN
-        // A named pipe, which a read would wait on.
-        if (fifo)
-            shown = QStringLiteral("\\\\.\\pipe\\kaleidra-help-%1").arg(GetCurrentProcessId());
-        const HANDLE server = fifo ? CreateNamedPipeW(reinterpret_cast<const wchar_t *>(shown.utf16()), PIPE_ACCESS_OUTBOUND, 0, 1, 0, 0, 0, nullptr)
-                                   : INVALID_HANDLE_VALUE;
-        const auto closePipe = qScopeGuard([server] { CloseHandle(server); });
-        QVERIFY(fifo ? server != INVALID_HANDLE_VALUE : file.open(QIODevice::WriteOnly) && file.resize(50 << 20));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(50 << 20));
 #else
         QVERIFY(fifo ? mkfifo(QFile::encodeName(path), 0600) == 0 : file.open(QIODevice::WriteOnly) && file.resize(50 << 20));
 #endif
         HelpViewer viewer;
-        viewer.showContents(shown);
+        viewer.showContents(path);
         QVERIFY2(viewer.toPlainText().contains("表示できません"), qPrintable(viewer.toPlainText()));
     }
 

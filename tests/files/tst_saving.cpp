@@ -180,11 +180,9 @@ private slots:
         QTest::newRow("full medium") << "full" << "" << 0 << "a" << none << "ディスクの空き容量が足りません。";
         QTest::newRow("name of a folder") << "" << "" << 0 << "sub" << none << "同じ名前のフォルダーがあります。";
 #ifdef Q_OS_WIN
-        // A stream of a file "a", and devices; none may create a file.
-        QTest::newRow("colon") << "" << "" << 0 << "a:b" << none << refused;
+        // A device's name, which no file may take.
         const QString device = "CON、NUL、COM1 などは Windows が装置の名前として予約しているため、ファイル名に使えません。";
         QTest::newRow("CON") << "" << "" << 0 << "CON" << none << device;
-        QTest::newRow("lpt1 in a folder") << "" << "" << 0 << "lpt1.x/a" << none << device;
         QTest::newRow("file in use") << "open file" << "" << 0 << "a" << none << "ファイルがほかのプログラムで使われているため、書き込めません。";
 #endif
     }
