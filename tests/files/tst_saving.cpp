@@ -142,8 +142,8 @@ private slots:
     }
 
     // In the start folder, or on a medium as given (Linux: a tmpfs mounted there; Windows: a drive
-    // the Wine run maps), or beside an empty "a.bmp" held open by another program. Saved or not,
-    // nothing else is written; a failure shows the reason the system gave and is not remembered.
+    // the Wine run maps). Saved or not, nothing else is written; a failure shows the reason the
+    // system gave and is not remembered.
     void chooserSave_data()
     {
         QTest::addColumn<QString>("medium");
@@ -179,12 +179,6 @@ private slots:
                                           << (QDir::separator() == '\\' ? "保存先に書き込む権限がありません。" : "保存先は読み取り専用で、書き込めません。");
         QTest::newRow("full medium") << "full" << "" << 0 << "a" << none << "ディスクの空き容量が足りません。";
         QTest::newRow("name of a folder") << "" << "" << 0 << "sub" << none << "同じ名前のフォルダーがあります。";
-#ifdef Q_OS_WIN
-        // A device's name, which no file may take.
-        const QString device = "CON、NUL、COM1 などは Windows が装置の名前として予約しているため、ファイル名に使えません。";
-        QTest::newRow("CON") << "" << "" << 0 << "CON" << none << device;
-        QTest::newRow("file in use") << "open file" << "" << 0 << "a" << none << "ファイルがほかのプログラムで使われているため、書き込めません。";
-#endif
     }
     void chooserSave()
     {
@@ -195,10 +189,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, reason);
         QString folder = start();
-        QFile inUse(start("a.bmp"));
-        if (medium == "open file") {
-            QVERIFY(inUse.open(QIODevice::WriteOnly));
-        } else if (!medium.isEmpty()) {
+        if (!medium.isEmpty()) {
 #ifdef Q_OS_WIN
             folder = qEnvironmentVariable(qPrintable("KALEIDRA_TEST_DRIVE_" + medium.toUpper()));
             if (folder.isEmpty() || !QDir(folder).exists())
@@ -219,7 +210,7 @@ private slots:
                                           && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)));
         file.close();
         m_answer = QMessageBox::StandardButton(answer);
-        const QString path = start((name.isNull() ? QFileInfo(existing).completeBaseName() : name) + ".bmp");
+        const QString path = QDir::cleanPath(folder + '/' + (name.isNull() ? QFileInfo(existing).completeBaseName() : name) + ".bmp");
         const bool saved = reason.isEmpty() && answer != QMessageBox::No;
         // A file replaced keeps who may read and write it.
         const QFile::Permissions kept = QFileInfo(path).permissions();
@@ -240,8 +231,10 @@ private slots:
             } else
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         }, name == "sub" ? "chooser-error" : QString()), !reason.isEmpty());
+        // A failure names the file, whose long names are broken for the box, and the reason.
         if (!reason.isEmpty())
-            QVERIFY2(m_boxes.value(0).startsWith("critical|") && m_boxes.value(0).endsWith(reason), qPrintable(m_boxes.value(0)));
+            QVERIFY2(m_boxes.value(0).startsWith("critical|") && m_boxes.value(0).remove(QChar(0x200B)).contains(QDir::toNativeSeparators(path) + "\n\n" + reason),
+                     qPrintable(m_boxes.value(0)));
         else if (answer != QMessageBox::NoButton)
             QCOMPARE(m_boxes.value(0), "ピコパタン|" + QDir::toNativeSeparators(path) + " ファイルは既に存在します。上書きしますか？");
         QCOMPARE(m_boxes.size(), int(!reason.isEmpty() || answer != QMessageBox::NoButton));
@@ -307,15 +300,6 @@ private slots:
         m_form->saveAction()->trigger();
         QVERIFY2(m_boxes.value(m_boxes.size() - 1).startsWith("critical|"), qPrintable(m_boxes.join('\n')));
         QVERIFY(m_form->saveAction()->isEnabled());
-    }
-
-    void savingThroughALink()
-    {
-        QVERIFY(QFile("sub/real.bmp").open(QIODevice::WriteOnly));
-        if (!QFile::link("sub/real.bmp", "link.bmp") || !QFileInfo("link.bmp").isSymbolicLink())
-            QSKIP("no symbolic links here");
-        QVERIFY(PictureFile::writeBmp(picture(), start("link.bmp")).ok());
-        QVERIFY(QFileInfo("link.bmp").isSymbolicLink() && holdsDrawing(start("sub/real.bmp")));
     }
 };
 
