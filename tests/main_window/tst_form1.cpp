@@ -1,9 +1,11 @@
 #include "main_window/Form1.h"
+#include "about/HelpFile.h"
 #include "about/HelpViewer.h"
 #include "about/frmAbout.h"
 #include "platform/ClockRandom.h"
 #include "platform/DisplayScale.h"
 #include "platform/JapaneseUi.h"
+#include "platform/Twips.h"
 
 #include "ReferencePicture.h"
 #include "ScriptedRandom.h"
@@ -138,6 +140,33 @@ private slots:
         const QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("Picture1"));
         QVERIFY(canvas->role() == QAccessible::Canvas && canvas->text(QAccessible::Name) == QStringLiteral("描画領域"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QPushButton *>("comstart"))->role(), QAccessible::Button);
+        // A help file past the limit is refused, not read.
+        QTemporaryFile large;
+        QVERIFY(large.open() && large.resize(HelpFile::sizeLimit + 1));
+        QVERIFY(!HelpFile::read(large.fileName()).ok());
+    }
+
+    // Help beside a main window at the left, centred and at the right of a
+    // screen two pixels too narrow for the whole viewer right of the window,
+    // and nowhere clear on a small screen. Windows a quarter of a 1366-pixel
+    // screen in: W\2 − W\4 truncates twice, so it is not W\4.
+    void placement()
+    {
+        QCOMPARE(Twips::quarterPlacement({ 20490, 11520 }), QPoint(5123, 2880));
+        const QRect screen(0, 0, 1278, 1024);
+        for (const QPoint at : { QPoint(0, 0), QPoint(214, 165), QPoint(429, 0) }) {
+            const QPoint client = at + QPoint(1, 38);
+            const QList<QRect> controls { { at + QPoint(1, 20), QSize(847, 18) }, { client + QPoint(8, 8), QSize(634, 634) },
+                                          { client + QPoint(648, 8), QSize(193, 201) } };
+            const QRect help = HelpViewer::placement(screen, QRect(at, QSize(849, 694)), controls, QSize(432, 645));
+            QVERIFY(screen.contains(help) && help.width() >= 320 && help.height() >= 240);
+            // Beside a window at the left, the whole viewer fits flush with the screen's right edge, below the menu bar.
+            QVERIFY(at != QPoint(0, 0) || help == QRect(846, 38, 432, 645));
+            for (const QRect &control : controls)
+                QVERIFY2(!help.intersects(control), qPrintable(QString::number(at.x())));
+        }
+        // Beside the window, pushed back onto the screen.
+        QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 100, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
     }
 
     // A slider moved past its partner springs back to it, and a dragged one
