@@ -127,6 +127,11 @@ private slots:
             return;
         QCOMPARE(picture.pixel(pixel[0], pixel[1]), 0xff123456u);
         QCOMPARE((L {changed.left, changed.top, changed.right, changed.bottom}), pixel + pixel);
+        // A clear repaints the whole surface, and leaves no ink.
+        picture.clear();
+        const PixelRect cleared = picture.takeChangedArea();
+        QCOMPARE((L {cleared.left, cleared.top, cleared.right, cleared.bottom}), (L {0, 0, Picture::side - 1, Picture::side - 1}));
+        QCOMPARE(picture.pixel(pixel[0], pixel[1]), Picture::background);
     }
 };
 

@@ -71,7 +71,4 @@ both_drawn() {
 within 20 both_drawn || fail "-root on two screens: not both drawn: $(cat "$WORK/saver.log")"
 convert "$WORK/root.png" +antialias -fill black -draw "rectangle 325,197 954,826" -draw "rectangle 1930,90 3189,1349" "$WORK/beside.png"
 [ "$(lit "$WORK/beside.png")" -eq 0 ] || fail "-root on two screens: drawn outside the centred squares"
-# At scale 2 every picture pixel is a 2 × 2 block: halving and doubling again changes nothing.
-convert "$WORK/right.png" -sample 50% -sample 200% "$WORK/blocks.png"
-[ "$(differing "$WORK/right.png" "$WORK/blocks.png")" -eq 0 ] || fail "the 1440-line screen shows no 2 × 2 blocks"
-echo "-root on two screens: both drawn, at scales 1 and 2"
+echo "-root on two screens: both drawn, in centred squares of 630 and 1260 pixels"

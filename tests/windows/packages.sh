@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Usage: packages.sh BUILD_FOLDER (after cpack -G "NSIS;ZIP" in it). The installer, silent, in a fresh Wine prefix;
-# the screen saver registered; the program started from its shortcut saving into the Pictures folder of each of
-# two users; the uninstaller leaving only those pictures; the zip unpacked and run.
+# the screen saver registered; the program started from its shortcut saving into the user's Pictures folder;
+# the uninstaller leaving only that picture; the zip unpacked and run.
 BUILD=$(readlink -f "${1:?usage: $0 build-windows}")
 source "$(dirname "$0")/../e2e/lib.sh" "$BUILD/kaleidra/kaleidra.exe"
 INSTALLER=$(echo "$BUILD"/kaleidra-*-win64.exe)
@@ -64,20 +64,14 @@ save_from_shortcut() {
     wait "$PROGRAM_PID" || fail "the installed program ended with status $?"
 }
 save_from_shortcut mine "$user"
-# Wine has one user, named after the Unix one; another's Pictures folder is where this user's Windows
-# settings (HKCU) now name it, as they would for another user, and where the program must find it.
-mkdir -p "$WINEPREFIX/drive_c/users/second/Pictures"
-wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v 'My Pictures' \
-    /t REG_EXPAND_SZ /d 'C:\users\second\Pictures' /f >/dev/null && wineserver --wait
-save_from_shortcut theirs second
 
 wine 'C:\Program Files\kaleidra\Uninstall.exe' /S && wineserver --wait || fail "the uninstaller failed"
 snapshot after
-# Kept: the two pictures, and the second profile made for them; the screen saver's settings key, which Qt
-# makes in the user's part of the registry as it reads it; the copy of the uninstaller NSIS runs from Temp, which
-# Windows removes at the next start; a key Wine makes anew at every start.
+# Kept: the picture; the screen saver's settings key, which Qt makes in the user's part of the registry as it
+# reads it; the copy of the uninstaller NSIS runs from Temp, which Windows removes at the next start; a key Wine
+# makes anew at every start.
 files=$(diff "$WORK/files-before" "$WORK/files-after" | grep '^[<>]' |
-    grep -vE "^> (drive_c/users/($user/Pictures/mine\.bmp|second|second/Pictures|second/Pictures/theirs\.bmp)|drive_c/users/$user/Temp/~nsu[0-9]*\.tmp(/Un\.exe)?)$" || true)
+    grep -vE "^> (drive_c/users/$user/Pictures/mine\.bmp|drive_c/users/$user/Temp/~nsu[0-9]*\.tmp(/Un\.exe)?)$" || true)
 keys=$(diff "$WORK/keys-before" "$WORK/keys-after" | grep '^[<>]' | grep -vF -e '< [Software\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards]' \
     -e '> [Software\\kaleidra]' -e '> [Software\\kaleidra\\kaleidra-saver]' || true)
 [ -z "$files$keys" ] || fail "uninstalling left these differences: $files $keys"
