@@ -165,7 +165,9 @@ private slots:
             for (const QRect &control : controls)
                 QVERIFY2(!help.intersects(control), qPrintable(QString::number(at.x())));
         }
-        // Beside the window, pushed back onto the screen.
+        // Where there is room, right beside the window, not over its edge.
+        QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1080 }, { 0, 0, 849, 694 }, {}, { 432, 645 }), QRect(849, 0, 432, 645));
+        // Nowhere clear: beside the window, pushed back onto the screen.
         QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 100, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
     }
 
