@@ -11,6 +11,14 @@ using Mode = SaverCommand::Mode;
 Q_DECLARE_METATYPE(Mode)
 using Bounds = QList<int>;
 
+static std::vector<std::string> words(const QStringList &arguments)
+{
+    std::vector<std::string> words;
+    for (const QString &argument : arguments)
+        words.push_back(argument.toStdString());
+    return words;
+}
+
 static QRect rect(const kaleidra::PixelRect &r)
 {
     return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
@@ -65,12 +73,8 @@ private slots:
         QFETCH(Mode, mode);
         QFETCH(quint64, window);
 
-        std::vector<std::string> words;
-        for (const QString &argument : arguments)
-            words.push_back(argument.toStdString());
         const std::string variable = environment.toStdString();
-        const SaverCommandResult result =
-            parseSaverCommand(words, environment.isNull() ? nullptr : variable.c_str());
+        const SaverCommandResult result = parseSaverCommand(words(arguments), environment.isNull() ? nullptr : variable.c_str());
         QCOMPARE(result.error.empty(), accepted);
         if (!accepted) {
             QVERIFY(result.error.find("使い方") != std::string::npos);
@@ -115,10 +119,7 @@ private slots:
         }
         QSettings store(path, QSettings::IniFormat);
         SaverSettings settings = SaverSettings::read(store);
-        std::vector<std::string> words { "-root" };
-        for (const QString &option : options)
-            words.push_back(option.toStdString());
-        settings.applyOptions(parseSaverCommand(words, nullptr).command);
+        settings.applyOptions(parseSaverCommand(words(QStringList("-root") + options), nullptr).command);
         QCOMPARE(Bounds(settings.bounds.begin(), settings.bounds.end()) << settings.intervalSeconds, read);
     }
 
