@@ -70,14 +70,14 @@ geometry_is() {
     [[ "$FX,$FY,${WW}x$WH" == $2 ]]
 }
 
-# start_program [FOLDER]: starts the program there (default: a scratch folder), waits for its
-# window, and sets CX, CY: the screen position of the client area, below the menu bar.
+# start_program [FOLDER [WIDTH]]: starts the program there (default: a scratch folder), waits for its
+# window, WIDTH (default 847) pixels wide, and sets CX, CY: the screen position of the client area, below the menu bar.
 start_program() {
     (cd "${1:-$WORK}" && run_program) >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     local main
     main=$(window_id "カレイドラ") || fail "the main window did not appear: $(cat "$WORK/program.log")"
-    within 20 geometry_is "$main" "*,*,847x*" || fail "main window is $WW pixels wide, not 847"
+    within 20 geometry_is "$main" "*,*,${2:-847}x*" || fail "main window is $WW pixels wide, not ${2:-847}"
     CX=$WX CY=$((WY + WH - 655))
 }
 
