@@ -49,7 +49,7 @@ private slots:
         accepted("/P:123", { "/P:123" }, unset, Mode::Preview, 123);
         accepted("-root", { "-root" }, unset, Mode::Root, 0);
         accepted("-window-id decimal", { "-window-id", "4194313" }, unset, Mode::Window, 4194313);
-        accepted("--window-id hex", { "--window-id", "0x1a" }, unset, Mode::Window, 0x1a);
+        accepted("--window-id hex", { "--window-id", "0xa" }, unset, Mode::Window, 0xa);
         accepted("environment", {}, "0x400009", Mode::Window, 0x400009);
         accepted("environment beside -root", { "-root" }, "77", Mode::Window, 77);
         accepted("-window-id before environment", { "-window-id", "5" }, "77", Mode::Window, 5);
