@@ -251,6 +251,16 @@ private slots:
         QVERIFY(!saved || QFileInfo(path).permissions() == (kept ? kept : QFileInfo(start("notes.txt")).permissions()));
     }
 
+    // Every failure has words of its own for the user.
+    void reasons()
+    {
+        QSet<QString> said;
+        for (int failure = int(PictureFile::Failure::NameTooLong); failure <= int(PictureFile::Failure::Other); ++failure)
+            said << PictureFile::reason({ PictureFile::Failure(failure), QString() });
+        QVERIFY(!said.contains(QString()) && !said.contains(PictureFile::reason({ PictureFile::Failure::Other, "x" })));
+        QCOMPARE(said.size(), int(PictureFile::Failure::Other));
+    }
+
     void saveAsThenSave()
     {
         const QString path = start("sub/pic.bmp");

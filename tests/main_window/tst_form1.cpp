@@ -4,6 +4,7 @@
 #include "about/frmAbout.h"
 #include "platform/ClockRandom.h"
 #include "platform/DisplayScale.h"
+#include "platform/Icons.h"
 #include "platform/JapaneseUi.h"
 #include "platform/Twips.h"
 
@@ -140,10 +141,14 @@ private slots:
         const QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("Picture1"));
         QVERIFY(canvas->role() == QAccessible::Canvas && canvas->text(QAccessible::Name) == QStringLiteral("描画領域"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QPushButton *>("comstart"))->role(), QAccessible::Button);
-        // A help file past the limit is refused, not read.
+        // A help file as large as the limit is read; one byte more is refused.
         QTemporaryFile large;
-        QVERIFY(large.open() && large.resize(HelpFile::sizeLimit + 1));
-        QVERIFY(!HelpFile::read(large.fileName()).ok());
+        QVERIFY(large.open() && large.resize(HelpFile::sizeLimit) && HelpFile::read(large.fileName()).ok());
+        QVERIFY(large.resize(HelpFile::sizeLimit + 1) && !HelpFile::read(large.fileName()).ok());
+        // Each size the desktop asks for is drawn for it, none scaled from another.
+        const QList<QSize> sizes { { 16, 16 }, { 24, 24 }, { 32, 32 }, { 40, 40 }, { 48, 48 }, { 64, 64 } };
+        QCOMPARE(Icons::picture().availableSizes(), sizes);
+        QCOMPARE(Icons::program().availableSizes(), (sizes + QList<QSize> { { 128, 128 }, { 256, 256 } }));
     }
 
     // Help beside a main window at the left, centred and at the right of a
@@ -167,6 +172,8 @@ private slots:
         }
         // Where there is room, right beside the window, not over its edge.
         QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1080 }, { 0, 0, 849, 694 }, {}, { 432, 645 }), QRect(849, 0, 432, 645));
+        // Beside a window low on the screen, as high as it must be to show whole.
+        QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1000 }, { 0, 500, 849, 500 }, {}, { 432, 645 }), QRect(849, 355, 432, 645));
         // Nowhere clear: beside the window, pushed back onto the screen.
         QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 100, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
     }
