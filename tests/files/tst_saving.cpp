@@ -303,6 +303,9 @@ private slots:
             drives->addItem("Z:", "/no such drive/");
             drives->setCurrentIndex(drives->count() - 1);
             QCOMPARE(drives->drive(), DriveListBox::driveOf(start()));
+            // A drive that came after the list was made is added as it is shown.
+            drives->setDrive("/new drive/");
+            QCOMPARE(drives->drive(), "/new drive/");
         }));
         QCOMPARE(Module1::saveFileName, start("File1.bmp"));
 
