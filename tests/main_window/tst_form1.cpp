@@ -123,8 +123,8 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(&window));
     }
 
-    // What the pictures cannot show: the start-up draws, the frame and what a
-    // screen reader says.
+    // What the pictures cannot show: the start-up draws, the frame, what a
+    // screen reader says, the help file's limit and the icons' sizes.
     void unseen()
     {
         kaleidra::ScriptedRandom random;
