@@ -22,7 +22,7 @@ for option in "$@"; do
         --windows)
             packages+=(
                 g++-mingw-w64-x86-64-posix qt6-base-dev-tools xz-utils nsis
-                wine wine64 unzip
+                wine wine64
             ) ;;
         # What building Qt for Windows from Debian's source package takes.
         --windows-qt)

@@ -45,7 +45,5 @@ windows_started=$SECONDS
 scripts/build-windows.sh --qt "$windows_qt"
 (cd build-windows && ctest --output-on-failure)
 bash tests/e2e/journey.sh build-windows/kaleidra/kaleidra.exe
-bash tests/windows/saver.sh build-windows
 bash tests/windows/bench.sh build/bench/kaleidra_bench build-windows/bench/kaleidra_bench.exe
-bash tests/windows/packages.sh build-windows
 echo "kaleidra: the Windows build and its tests under Wine took $((SECONDS - windows_started)) s"

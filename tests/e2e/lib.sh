@@ -66,7 +66,6 @@ geometry_is() {
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]\+, [0-9]\+, [0-9]\+, [0-9]\+' | tr -d ,)
     set -- "$1" "$2" ${extents:-0 0 0 0}
     FX=$((WX - $3)) FY=$((WY - $5))
-    # shellcheck disable=SC2053
     [[ "$FX,$FY,${WW}x$WH" == $2 ]]
 }
 
