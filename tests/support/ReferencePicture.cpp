@@ -19,7 +19,7 @@ QString ReferencePicture::compare(const QImage &shown, const QString &name)
         return picture.save(path) ? QString() : "could not write " + path;
     const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
     if (reference.isNull())
-        return "no reference picture " + path + "; tests/renew-references.sh makes it";
+        return "no reference picture " + path + "; the build target renew-references makes it";
     if (picture == reference)
         return {};
 
@@ -40,13 +40,7 @@ QString ReferencePicture::compare(const QImage &shown, const QString &name)
     const QString written = QCoreApplication::applicationDirPath() + '/' + name;
     picture.save(written + "-shown.png");
     map.save(written + "-differences.png");
-    return QStringLiteral("%1: %2 pixels differ from %3 (%4 × %5 shown, %6 × %7 kept); see %8-shown.png and %8-differences.png")
-        .arg(name)
-        .arg(differing)
-        .arg(path)
-        .arg(picture.width())
-        .arg(picture.height())
-        .arg(reference.width())
-        .arg(reference.height())
-        .arg(written);
+    const auto size = [](const QImage &image) { return QStringLiteral("%1 × %2").arg(image.width()).arg(image.height()); };
+    return QStringLiteral("%1: %2 pixels differ from %3 (%4 shown, %5 kept); see %6-shown.png and %6-differences.png")
+        .arg(name, QString::number(differing), path, size(picture), size(reference), written);
 }

@@ -6,7 +6,7 @@
 
 // How a window must look, kept as a PNG under tests/references/, one folder a
 // system, since fonts are drawn differently on each. With
-// KALEIDRA_RENEW_REFERENCES=1 in the environment (tests/renew-references.sh)
+// KALEIDRA_RENEW_REFERENCES=1 in the environment (the build target renew-references)
 // the pictures shown become the references instead.
 namespace ReferencePicture {
 
