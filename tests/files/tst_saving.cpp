@@ -7,6 +7,7 @@
 #include "main_window/Form1.h"
 #include "main_window/PictureBox.h"
 #include "platform/ClockRandom.h"
+#include "platform/Drives.h"
 #include "platform/JapaneseUi.h"
 #include "platform/PictureFile.h"
 #include "ReferencePicture.h"
@@ -205,6 +206,7 @@ private slots:
 #ifndef Q_OS_WIN
         const auto unmount = qScopeGuard([&] { umount2(QFile::encodeName(start("m")), MNT_DETACH); });
 #endif
+        QVERIFY(medium.isEmpty() || Drives::roots().contains(folder));
         QFile file(start(existing));
         QVERIFY(existing.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(QByteArray(length, 'x')) == length
                                           && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)));
