@@ -9,12 +9,12 @@ if [[ $PROGRAM == *.exe ]]; then
     # Under Wine from the root of a drive: the help file is then "K:\\kaleidra.hlp" and must still be found.
     source "$(dirname "${BASH_SOURCE[0]}")/../windows/new-prefix.sh" "$WORK/wine"
     ln -s "$(dirname "$PROGRAM")" "$WINEPREFIX/dosdevices/k:"
-    run_program() { wine 'K:\kaleidra.exe'; }
+    run_program() { exec wine 'K:\kaleidra.exe'; }
     PLACEMENT_SLACK=4
 else
     # Through a link, as /usr/bin/kaleidra is: the help file is found beside the program itself.
     ln -s "$PROGRAM" "$WORK/kaleidra" && PROGRAM=$WORK/kaleidra
-    run_program() { "$PROGRAM"; }
+    run_program() { exec "$PROGRAM"; }
     PLACEMENT_SLACK=0
 fi
 
@@ -69,8 +69,8 @@ geometry_is() {
     [[ "$FX,$FY,${WW}x$WH" == $2 ]]
 }
 
-# start_program [FOLDER [WIDTH]]: starts the program there (default: a scratch folder), waits for its
-# window, WIDTH (default 847) pixels wide, and sets CX, CY: the screen position of the client area, below the menu bar.
+# start_program [FOLDER [WIDTH]]: starts the program there (default: a scratch folder) as PROGRAM_PID, which the test's
+# end kills; waits for its window, WIDTH (default 847) pixels wide; sets CX, CY: the client area below the menu bar.
 start_program() {
     (cd "${1:-$WORK}" && run_program) >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
