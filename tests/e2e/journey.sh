@@ -20,6 +20,20 @@ file_is_screen() { surface shown && [ -s "$PICTURE" ] && [ "$(differing "$WORK/s
 # give or take where Wine's idea of the frame differs from openbox's.
 chooser_placed() { geometry_is "$1" "*,*,345x384" && [ $(((FX - 320) ** 2 + (FY - 256) ** 2)) -le $((PLACEMENT_SLACK ** 2 * 2)) ]; }
 
+# opens_help: Help > Contents opens the viewer with a page of black text on white, where a missing
+# file gives two lines; sets dark and WX, WY, WW, WH of the viewer.
+opens_help() {
+    local viewer
+    click_client 300 300 && keys alt+h h
+    viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
+    shown() {
+        geometry_is "$viewer" "*" && grab help "${WW}x$WH+$WX+$WY"
+        dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
+        [ "$dark" -gt 5000 ]
+    }
+    within 20 shown || fail "the help viewer shows only $dark dark pixels: no help text"
+}
+
 # Tab from the drawing area: スタート, red maximum, red minimum, green minimum, ...
 click_client 300 300
 keys Tab Tab Tab End Tab Tab Home Tab Tab Home

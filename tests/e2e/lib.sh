@@ -89,17 +89,3 @@ grab() { import -window root -crop "$2" +repage "$WORK/$1.png"; }
 surface() { grab "$1" "630x630+$((CX + 10))+$((CY + 10))"; }
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 lit() { convert "$1" -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:; }
-
-# opens_help: Help > Contents opens the viewer with a page of black text on white, where a missing
-# file gives two lines; sets dark and WX, WY, WW, WH of the viewer.
-opens_help() {
-    local viewer
-    click_client 300 300 && keys alt+h h
-    viewer=$(window_id "カレイドラ ヘルプ") || fail "Help > Contents opened no help viewer: $(cat "$WORK/program.log")"
-    shown() {
-        geometry_is "$viewer" "*" && grab help "${WW}x$WH+$WX+$WY"
-        dark=$(convert "$WORK/help.png" -colorspace Gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)
-        [ "$dark" -gt 5000 ]
-    }
-    within 20 shown || fail "the help viewer shows only $dark dark pixels: no help text"
-}
