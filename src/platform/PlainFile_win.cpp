@@ -30,12 +30,11 @@ Contents read(const QString &path, qint64 limit)
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         return { {}, missing ? Failure::Missing : Failure::Unreadable };
     }
-    BY_HANDLE_FILE_INFORMATION information {};
-    if (GetFileType(file.value) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.value, &information)
-        || (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    FILE_STANDARD_INFO information {};
+    if (GetFileType(file.value) != FILE_TYPE_DISK
+        || !GetFileInformationByHandleEx(file.value, FileStandardInfo, &information, sizeof information) || information.Directory)
         return { {}, Failure::NotAFile };
-    const qint64 size = (qint64(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
-    if (size > limit)
+    if (information.EndOfFile.QuadPart > limit)
         return { {}, Failure::TooLarge };
 
     // A file grown since is cut off past the limit, not read to its end.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
 
@@ -11,6 +12,14 @@ namespace Runtime {
 QString programFolder()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+// On Linux the XDG pictures folder of the user's settings, else ~/Pictures;
+// on Windows the known folder, which the user or an administrator may have
+// moved, even to another drive.
+QString picturesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
 }
 
 void postKeyPress(Qt::Key key)

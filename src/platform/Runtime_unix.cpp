@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -21,12 +20,6 @@ QString startFolder()
     if (named.endsWith(deletedMark) && !QFileInfo::exists(named))
         named.chop(deletedMark.size());
     return QDir::isAbsolutePath(named) ? QDir::cleanPath(named) : QString();
-}
-
-// The XDG pictures folder of the user's settings, else ~/Pictures.
-QString picturesFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
 }
 
 // A read-only medium answers no as well as the folder's permissions do.

@@ -4,32 +4,13 @@
 
 #include <windows.h>
 
-#include <knownfolders.h>
-#include <shlobj.h>
-
 namespace Runtime {
 
-// The system keeps the folder's name even when the folder has been removed.
+// Windows keeps the folder's name even when the folder has been removed, so
+// Qt's answer holds then too.
 QString startFolder()
 {
-    const DWORD size = GetCurrentDirectoryW(0, nullptr);
-    std::wstring name(size, L'\0');
-    const DWORD length = size ? GetCurrentDirectoryW(size, name.data()) : 0;
-    if (length == 0 || length >= size)
-        return QString();
-    return QDir::fromNativeSeparators(QString::fromWCharArray(name.data(), int(length)));
-}
-
-// Where the user's own Pictures folder is, which the user or an administrator
-// may have moved, even to another drive.
-QString picturesFolder()
-{
-    wchar_t *name = nullptr;
-    QString folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, KF_FLAG_DEFAULT, nullptr, &name)))
-        folder = QDir::fromNativeSeparators(QString::fromWCharArray(name));
-    CoTaskMemFree(name);
-    return folder;
+    return QDir::currentPath();
 }
 
 // Only the system knows what its access lists, a read-only medium or a
