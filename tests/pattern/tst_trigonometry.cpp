@@ -1,3 +1,4 @@
+#include "pattern/FixedPoint.h"
 #include "pattern/PreciseTrigonometry.h"
 #include "pattern/Trigonometry.h"
 
@@ -101,6 +102,9 @@ private slots:
         }
         QVERIFY2(wrong == 0, qPrintable(QString("%1 of %2 arguments wrong, the first %3").arg(wrong).arg(arguments.size()).arg(first)));
     }
+
+    // A tie held in the lowest word alone, which no sine or cosine meets, goes to the even neighbour.
+    void fixedPointTie() { QVERIFY(same((FixedPoint::powerOfTwo(-11, 1) += FixedPoint::powerOfTwo(-64, 1)).toDouble(), 0x1p-11)); }
 };
 
 QTEST_APPLESS_MAIN(TrigonometryTest)

@@ -60,8 +60,7 @@ private slots:
             { "-root", "/s" }, { "-red-min", "256" }, { "-interval", "5" }, { "-interval" }, { "--frobnicate" },
         };
         for (const QStringList &arguments : refused)
-            QTest::newRow(qPrintable(arguments.join(' '))) << arguments << unset << false << Mode::Settings
-                                                           << quint64(0);
+            QTest::newRow(qPrintable(arguments.join(' '))) << arguments << unset << false << Mode::Settings << quint64(0);
         QTest::newRow("bad environment") << QStringList {} << "window" << false << Mode::Settings << quint64(0);
     }
 
@@ -92,10 +91,8 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<Bounds>("read");
 
-        QTest::newRow("as written") << Bounds { 5, 250, 30, 40, 0, 0, 600 } << QStringList {}
-                                    << Bounds { 5, 250, 30, 40, 0, 0, 600 };
-        QTest::newRow("out of range") << Bounds { -3, 300, 200, 100, 7, 7, 1 } << QStringList {}
-                                      << Bounds { 0, 255, 100, 100, 7, 7, 10 };
+        QTest::newRow("as written") << Bounds { 5, 250, 30, 40, 0, 0, 600 } << QStringList {} << Bounds { 5, 250, 30, 40, 0, 0, 600 };
+        QTest::newRow("out of range") << Bounds { -3, 300, 200, 100, 7, 7, 1 } << QStringList {} << Bounds { 0, 255, 100, 100, 7, 7, 10 };
         QTest::newRow("options") << Bounds { 5, 250, 30, 40, 0, 0, 600 }
                                  << QStringList { "--green-min", "90", "-blue-max", "9", "-interval", "3600" }
                                  << Bounds { 5, 250, 40, 40, 0, 9, 3600 };

@@ -30,12 +30,6 @@ inline bool samePoints(const std::vector<PlottedPoint> &a, const std::vector<Plo
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(PlottedPoint)) == 0;
 }
 
-// xAmp, yAmp, xFreq and yFreq.
-inline std::array<PatternState::Terms *, 4> termArrays(PatternState &s)
-{
-    return {&s.xAmp, &s.yAmp, &s.xFreq, &s.yFreq};
-}
-
 // A state as a run meets it: nine terms, amplitudes 0–10, frequencies 1–10,
 // scale 5, any pen colour.
 inline PatternState sampleRunState(std::mt19937 &generator)
@@ -46,9 +40,10 @@ inline PatternState sampleRunState(std::mt19937 &generator)
     PatternState state;
     state.kansuu = 9;
     state.bairitu = 5.0;
+    const std::array<PatternState::Terms *, 4> terms {&state.xAmp, &state.yAmp, &state.xFreq, &state.yFreq};
     for (int i = 0; i < state.kansuu; ++i)
         for (int a = 0; a < 4; ++a)
-            (*termArrays(state)[a])[i] = whole(a < 2 ? 0 : 1, 10);
+            (*terms[a])[i] = whole(a < 2 ? 0 : 1, 10);
     for (auto *colour : { &state.curR, &state.curG, &state.curB })
         *colour = whole(0, 255);
     return state;
