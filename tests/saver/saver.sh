@@ -17,9 +17,9 @@ HOST_WINDOW=$(head -n 1 "$WORK/host.txt")
 within 20 geometry_is "$HOST_WINDOW" "*,*,400x300" || fail "the host window is ${WW}x$WH, not 400x300"
 INSIDE="${WW}x$WH+$WX+$WY"
 blank_inside() { convert "$1" +antialias -fill black -draw "rectangle $WX,$WY $((WX + WW - 1)),$((WY + WH - 1))" "$2"; }
-sleep 0.5
-import -window root "$WORK/before.png"
-blank_inside "$WORK/before.png" "$WORK/before-outside.png"
+# What must stay as it was outside: the screen once openbox has drawn the frame, which a busy machine delays.
+framed() { import -window root "$WORK/before.png" && blank_inside "$WORK/before.png" "$WORK/before-outside.png" && [ "$(lit "$WORK/before-outside.png")" -gt 0 ]; }
+within 20 framed || fail "openbox drew no frame round the host window"
 
 drawn_inside() { grab inside "$INSIDE" && count=$(lit "$WORK/inside.png") && [ "$count" -gt "$1" ]; }
 # draws_into HOW: started by "$@", the saver draws within 2 s inside the host window only, more and
