@@ -40,7 +40,7 @@ private slots:
         QTest::addColumn<qreal>("desktop");
         QTest::addColumn<qreal>("expected");
         const QSize fullHd(1920, 1032);
-        QTest::newRow("1080p 150 %: 1010 lines and the frame do not fit") << fullHd << QMargins(1, 26, 1, 1) << 1.5 << 1.25;
+        QTest::newRow("1080p 150 %: 1010 lines and the frame miss by one") << fullHd << QMargins(1, 22, 1, 1) << 1.5 << 1.25;
         QTest::newRow("1080p at 110 dpi keeps its own scale") << fullHd << QMargins(1, 21, 1, 1) << 110 / 96.0 << 110 / 96.0;
         QTest::newRow("1080p at 220 dpi: the quarter below, then quarters") << fullHd << QMargins(1, 30, 1, 1) << 220 / 96.0 << 1.25;
         QTest::newRow("too narrow steps down too") << QSize(1366, 1392) << QMargins() << 2.0 << 1.5;
@@ -169,8 +169,8 @@ private slots:
             for (const QRect &control : controls)
                 QVERIFY2(!help.intersects(control), qPrintable(QString::number(at.x())));
         }
-        // Where there is room, right beside the window, not over its edge.
-        QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1080 }, { 0, 0, 849, 694 }, {}, { 432, 645 }), QRect(849, 0, 432, 645));
+        // Right beside the window, not over its edge, and as narrow as it may be.
+        QCOMPARE(HelpViewer::placement({ 0, 0, 1169, 1080 }, { 0, 0, 849, 694 }, { { 0, 0, 849, 694 } }, { 432, 645 }), QRect(849, 0, 320, 645));
         // Beside a window low on the screen, as high as it must be to show whole.
         QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1000 }, { 0, 500, 849, 500 }, {}, { 432, 645 }), QRect(849, 355, 432, 645));
         // Nowhere clear: beside the window, pushed back onto the screen.
