@@ -129,7 +129,7 @@ void Form2::File1_Click()
 void Form2::Command1_Click()
 {
     const QString path = SavePath::targetPath(Dir1->path(), txtTargetFile->text());
-    if (PictureFile::length(path).value_or(0) > 0) {
+    if (PictureFile::length(path) > 0) {
         const QString question = QDir::toNativeSeparators(path)
             + QStringLiteral(" ファイルは既に存在します。上書きしますか？");
         if (!MessageBoxes::askYesNo(this, QStringLiteral("ピコパタン"), question)) {

@@ -6,11 +6,12 @@ namespace Drives {
 
 QStringList roots()
 {
+    // Bit 0 stands for A:, bit 1 for B:, and so on.
     QStringList found;
-    const DWORD letters = GetLogicalDrives();
-    for (int letter = 0; letter < 26; ++letter) {
-        if (letters & (1u << letter))
-            found << QString(QChar(u'A' + letter)) + QStringLiteral(":/");
+    char16_t letter = u'A';
+    for (DWORD letters = GetLogicalDrives(); letters != 0; letters >>= 1, ++letter) {
+        if (letters & 1)
+            found << QString(QChar(letter)) + QStringLiteral(":/");
     }
     return found;
 }

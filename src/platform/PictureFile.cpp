@@ -63,12 +63,10 @@ SaveResult writeBmp(const QImage &image, const QString &path)
     return writeWhole(bmp, path);
 }
 
-std::optional<qint64> length(const QString &path)
+qint64 length(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    return info.size();
+    return info.isFile() ? info.size() : 0;
 }
 
 } // namespace PictureFile

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 class QImage;
 
 namespace PictureFile {
@@ -53,7 +51,7 @@ SaveResult writeWhole(const QByteArray &bytes, const QString &path);
 // is shown.
 SaveResult failureOf(qint64 code);
 
-// The length in bytes of the file at path; none when there is no such file.
-std::optional<qint64> length(const QString &path);
+// The length in bytes of the file at path; 0 when there is no such file.
+qint64 length(const QString &path);
 
 } // namespace PictureFile

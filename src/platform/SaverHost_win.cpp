@@ -22,7 +22,8 @@ std::optional<QSize> windowSize(WId window)
     RECT inside;
     if (!IsWindow(handle) || !GetClientRect(handle, &inside))
         return std::nullopt;
-    return QSize(int(inside.right - inside.left), int(inside.bottom - inside.top));
+    // A client rectangle's top left is always 0, 0.
+    return QSize(int(inside.right), int(inside.bottom));
 }
 
 void takeKeyboard(QWindow &window)
