@@ -44,11 +44,6 @@ HelpViewer::HelpViewer(QWidget *parent)
     resize(designed);
 }
 
-QString HelpViewer::toPlainText() const
-{
-    return m_text->toPlainText();
-}
-
 void HelpViewer::setHtml(const QString &html)
 {
     m_text->setHtml(html);

@@ -16,7 +16,6 @@ public:
     explicit HelpViewer(QWidget *parent = nullptr);
 
     void showContents(const QString &path);
-    QString toPlainText() const;
 
     // The outer rectangle for a viewer of outer size `size` beside `window`:
     // wholly on `screen`, clear of every rectangle of `controls`, as large as

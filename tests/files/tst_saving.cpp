@@ -298,10 +298,9 @@ private slots:
             DirListBox *folders = chooser->findChild<DirListBox *>();
             QCOMPARE(QAccessible::queryAccessibleInterface(folders)->childCount(), folders->count());
             DriveListBox *drives = chooser->findChild<DriveListBox *>();
-            // Each drive once, and on Windows as a drive letter, C: among them.
+            // Each drive once.
             for (int i = 0; i < drives->count(); ++i)
-                QVERIFY(drives->findData(drives->itemData(i)) == i
-                        && (QDir::separator() == '/' || (QRegularExpression("^[A-Z]:/$").match(drives->itemData(i).toString()).hasMatch() && drives->findData("C:/") >= 0)));
+                QVERIFY(drives->findData(drives->itemData(i)) == i);
             drives->addItem("Z:", "/no such drive/");
             drives->setCurrentIndex(drives->count() - 1);
             QCOMPARE(drives->drive(), DriveListBox::driveOf(start()));
