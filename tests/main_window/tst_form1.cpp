@@ -140,10 +140,10 @@ private slots:
                  int(Qt::WindowCloseButtonHint));
         const QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("Picture1"));
         QVERIFY(canvas->role() == QAccessible::Canvas && canvas->text(QAccessible::Name) == QStringLiteral("描画領域"));
-        // A help file as large as the limit is read; one byte more is refused.
+        // A help file as large as the limit is read; one byte more is refused, and so is a folder.
         QTemporaryFile large;
         QVERIFY(large.open() && large.resize(HelpFile::sizeLimit) && HelpFile::read(large.fileName()).ok());
-        QVERIFY(large.resize(HelpFile::sizeLimit + 1) && !HelpFile::read(large.fileName()).ok());
+        QVERIFY(large.resize(HelpFile::sizeLimit + 1) && !HelpFile::read(large.fileName()).ok() && !HelpFile::read(QDir::tempPath()).ok());
         // Each size the desktop asks for is drawn for it, none scaled from another.
         const QList<QSize> sizes { { 16, 16 }, { 24, 24 }, { 32, 32 }, { 40, 40 }, { 48, 48 }, { 64, 64 } };
         QCOMPARE(Icons::picture().availableSizes(), sizes);
