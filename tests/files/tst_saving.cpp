@@ -293,11 +293,11 @@ private slots:
                 names << chooser->findChild<QWidget *>(name)->accessibleName();
             // The button is named by its text, 保存.
             QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名", "" }));
-            QCOMPARE(QAccessible::queryAccessibleInterface(chooser->findChild<DriveListBox *>())->relations(QAccessible::Label).size(), 1);
+            DriveListBox *drives = chooser->findChild<DriveListBox *>();
+            QCOMPARE(QAccessible::queryAccessibleInterface(drives)->relations(QAccessible::Label).size(), 1);
             // No header item beside the folders.
             DirListBox *folders = chooser->findChild<DirListBox *>();
             QCOMPARE(QAccessible::queryAccessibleInterface(folders)->childCount(), folders->count());
-            DriveListBox *drives = chooser->findChild<DriveListBox *>();
             // Each drive once.
             for (int i = 0; i < drives->count(); ++i)
                 QVERIFY(drives->findData(drives->itemData(i)) == i);
