@@ -270,7 +270,7 @@ void Form1::mnuVersion_Click()
 {
     auto *about = new frmAbout(this);
     about->move(Twips::quarterOfScreen(this));
-    about->setWindowModality(Qt::WindowModal);
-    about->exec();
-    Runtime::giveFocusBack(this);
+    connect(about, &QDialog::finished, this, [this] { Runtime::giveFocusBack(this); });
+    // Modal to this window only, without a second event loop.
+    about->open();
 }

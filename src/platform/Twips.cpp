@@ -29,7 +29,9 @@ QPoint toPixels(QPoint twips)
 
 QPoint quarterOfScreen(const QWidget *widget)
 {
-    return toPixels(quarterPlacement(screenSize(widget)));
+    // Measured from that screen's own corner, which beside another screen is not the desktop's.
+    const QPoint corner = widget->screen() ? widget->screen()->geometry().topLeft() : QPoint();
+    return corner + toPixels(quarterPlacement(screenSize(widget)));
 }
 
 } // namespace Twips
