@@ -110,5 +110,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
     start_display -screen 0 1920x1020x24
     xrdb -merge <<<"Xft.dpi: 144"
     QT_SCALE_FACTOR=1.2 start_program "$WORK" 1059
+    opens_help
+    click_client 300 300 && keys alt+F4
+    within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "closing the main window left the program running with help open"
 fi
 echo "journey: kaleido.bmp saved, then saved again as shown; help with $dark dark pixels; exit 0"

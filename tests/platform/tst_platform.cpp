@@ -40,6 +40,8 @@ private slots:
                 drives << root;
         }
         QCOMPARE(Drives::roots(), drives);
+        // The label the Wine run gives C: before Wine starts, which reads it once.
+        QCOMPARE(Drives::label("C:/"), "KALEIDRA");
         // Errors no test machine gives, and one the program has no words for.
         QCOMPARE(PictureFile::failureOf(ERROR_WRITE_PROTECT).failure, PictureFile::Failure::ReadOnlyMedium);
         QCOMPARE(PictureFile::failureOf(ERROR_NOT_READY).failure, PictureFile::Failure::DriveNotReady);

@@ -36,7 +36,6 @@ draws_into() {
     blank_inside "$WORK/after.png" "$WORK/after-outside.png"
     [ "$(differing "$WORK/before-outside.png" "$WORK/after-outside.png")" -eq 0 ] ||
         fail "$how: the saver drew outside the window"
-    # It follows the window's size.
     xdotool windowsize "$HOST_WINDOW" 500 400
     follows() { xwininfo -children -id "$HOST_WINDOW" | grep -q ' 500x400+0+0 '; }
     within 5 follows || fail "$how: did not follow the window to 500x400: $(xwininfo -children -id "$HOST_WINDOW")"

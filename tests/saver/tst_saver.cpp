@@ -37,8 +37,7 @@ private slots:
         QTest::addColumn<quint64>("window");
 
         const QString unset;
-        const auto accepted = [](const char *name, const QStringList &arguments, const QString &environment,
-                                 Mode mode, quint64 window) {
+        const auto accepted = [](const char *name, const QStringList &arguments, const QString &environment, Mode mode, quint64 window) {
             QTest::newRow(name) << arguments << environment << true << mode << window;
         };
         accepted("nothing", {}, unset, Mode::Settings, 0);
@@ -93,8 +92,7 @@ private slots:
 
         QTest::newRow("as written") << Bounds { 5, 250, 30, 40, 0, 0, 600 } << QStringList {} << Bounds { 5, 250, 30, 40, 0, 0, 600 };
         QTest::newRow("out of range") << Bounds { -3, 300, 200, 100, 7, 7, 1 } << QStringList {} << Bounds { 0, 255, 100, 100, 7, 7, 10 };
-        QTest::newRow("options") << Bounds { 5, 250, 30, 40, 0, 0, 600 }
-                                 << QStringList { "--green-min", "90", "-blue-max", "9", "-interval", "3600" }
+        QTest::newRow("options") << Bounds { 5, 250, 30, 40, 0, 0, 600 } << QStringList { "--green-min", "90", "-blue-max", "9", "-interval", "3600" }
                                  << Bounds { 5, 250, 40, 40, 0, 9, 3600 };
     }
 
