@@ -18,13 +18,13 @@ void HelpKey::setHelpFile(const QString &path)
     m_helpFile = path;
 }
 
-bool HelpKey::eventFilter(QObject *watched, QEvent *event)
+bool HelpKey::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || m_helpFile.isEmpty())
-        return QObject::eventFilter(watched, event);
+        return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || key->isAutoRepeat())
-        return QObject::eventFilter(watched, event);
+        return false;
 
     if (!m_viewer)
         m_viewer = std::make_unique<HelpViewer>();

@@ -93,11 +93,11 @@ private slots:
         if (pixel.isEmpty())
             return;
         QCOMPARE(picture.pixel(pixel[0], pixel[1]), 0xff123456u);
-        QCOMPARE((L {changed.left, changed.top, changed.right, changed.bottom}), pixel + pixel);
+        QCOMPARE((L {changed.left, changed.top, changed.width(), changed.height()}), (pixel + L {1, 1}));
         // A clear repaints the whole surface, and leaves no ink.
         picture.clear();
         const PixelRect cleared = picture.takeChangedArea();
-        QCOMPARE((L {cleared.left, cleared.top, cleared.right, cleared.bottom}), (L {0, 0, Picture::side - 1, Picture::side - 1}));
+        QCOMPARE((L {cleared.left, cleared.top, cleared.width(), cleared.height()}), (L {0, 0, Picture::side, Picture::side}));
         QCOMPARE(picture.pixel(pixel[0], pixel[1]), Picture::background);
     }
 };
