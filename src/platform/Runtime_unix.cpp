@@ -14,10 +14,11 @@ QString startFolder()
     if (!current.isEmpty())
         return current;
     // The system cannot give the path of a removed folder, but its process
-    // file system remembers the name with a mark appended.
+    // file system remembers the name with a mark appended. A folder that
+    // happens to bear the marked name is another one.
     const QString deletedMark = QStringLiteral(" (deleted)");
     QString named = QFileInfo(QStringLiteral("/proc/self/cwd")).symLinkTarget();
-    if (named.endsWith(deletedMark) && !QFileInfo::exists(named))
+    if (named.endsWith(deletedMark))
         named.chop(deletedMark.size());
     return QDir::isAbsolutePath(named) ? QDir::cleanPath(named) : QString();
 }
