@@ -1,17 +1,13 @@
 #include "Twips.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace Twips {
 
-QSize screenSize(const QWidget *widget)
+QSize screenSize(const QScreen &screen)
 {
-    const QScreen *screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QSize pixels = screen->size();
+    const QSize pixels = screen.size();
     return { pixels.width() * perPixel, pixels.height() * perPixel };
 }
 
@@ -29,9 +25,11 @@ QPoint toPixels(QPoint twips)
 
 QPoint quarterOfScreen(const QWidget *widget)
 {
+    const QScreen *screen = widget->screen();
+    if (!screen)
+        return {};
     // Measured from that screen's own corner, which beside another screen is not the desktop's.
-    const QPoint corner = widget->screen() ? widget->screen()->geometry().topLeft() : QPoint();
-    return corner + toPixels(quarterPlacement(screenSize(widget)));
+    return screen->geometry().topLeft() + toPixels(quarterPlacement(screenSize(*screen)));
 }
 
 } // namespace Twips

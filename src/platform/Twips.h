@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QSize>
 
+class QScreen;
 class QWidget;
 
 // Window positions and screen sizes are measured in twips, 15 to a pixel.
@@ -10,8 +11,8 @@ namespace Twips {
 
 constexpr int perPixel = 15;
 
-// The size of the screen a widget is on (the primary screen without one).
-QSize screenSize(const QWidget *widget = nullptr);
+// A screen's size, in twips.
+QSize screenSize(const QScreen &screen);
 
 // A quarter of the screen from the left and from the top, as W\2 − W\4 and
 // H\4 with whole-number divisions that truncate.
