@@ -99,7 +99,7 @@ keys Escape
 within 20 gone "カレイドラ ヘルプ" || fail "Esc did not close the help viewer"
 
 menu f x
-within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "File > Exit did not end the program"
+within 20 ended || fail "File > Exit did not end the program"
 wait "$PROGRAM_PID" || fail "the program ended with status $?: $(cat "$WORK/program.log")"
 PROGRAM_PID=
 
@@ -112,6 +112,6 @@ if [ -z "${WINEPREFIX:-}" ]; then
     QT_SCALE_FACTOR=1.2 start_program "$WORK" 1059
     opens_help
     click_client 300 300 && keys alt+F4
-    within 20 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || fail "closing the main window left the program running with help open"
+    within 20 ended || fail "closing the main window left the program running with help open"
 fi
 echo "journey: kaleido.bmp saved, then saved again as shown; help with $dark dark pixels; exit 0"

@@ -49,6 +49,7 @@ start_display() {
     within 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start: $(cat "$WORK/wm.log")"
 }
 
+ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
 focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
 gone() { ! visible "$1" >/dev/null; }

@@ -41,7 +41,6 @@ draws_into() {
     within 5 follows || fail "$how: did not follow the window to 500x400: $(xwininfo -children -id "$HOST_WINDOW")"
     xdotool windowsize "$HOST_WINDOW" 400 300
     kill -TERM "$PROGRAM_PID"
-    ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
     within 1 ended || fail "$how: still running 1 s after SIGTERM"
     [ "$(xwininfo -children -id "$HOST_WINDOW" | grep -c '^ *0x')" -eq 0 ] || fail "$how: left a window behind"
     echo "$how: $first pixels lit, then $count; gone after SIGTERM"
