@@ -2,6 +2,7 @@
 
 #include "pattern/PatternState.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -31,5 +32,5 @@ inline constexpr std::array<ColourRow, 6> colourRows { {
 // minimum, yields to the partner.
 constexpr int yieldingValue(const ColourRow &row, int value, int partnerValue)
 {
-    return (row.isMinimum ? value > partnerValue : value < partnerValue) ? partnerValue : value;
+    return row.isMinimum ? std::min(value, partnerValue) : std::max(value, partnerValue);
 }
