@@ -6,19 +6,15 @@ namespace kaleidra {
 
 void loadPatternState(PatternState &state, RandomSource &random)
 {
-    state.running = 0;
+    state = PatternState {};
     state.bairitu = 5.0;
     state.kansuu = 9;
-    state.henka = 0;
     // The three draws are sequenced statements: a scripted source must see red first.
     state.curR = std::int16_t(randomWhole(random.next(), 256));
     state.curG = std::int16_t(randomWhole(random.next(), 256));
     state.curB = std::int16_t(randomWhole(random.next(), 256));
-    state.minR = 0;
     state.maxR = 255;
-    state.minG = 0;
     state.maxG = 255;
-    state.minB = 0;
     state.maxB = 255;
 }
 
