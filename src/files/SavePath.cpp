@@ -25,7 +25,8 @@ QString targetPath(const QString &folder, const QString &name)
 
 QString nameFromListedFile(const QString &fileName)
 {
-    return fileName.left(qMax(0, fileName.size() - 4));
+    Q_ASSERT(fileName.size() >= 4);
+    return fileName.chopped(4);
 }
 
 QString failureMessage(const QString &path, const QString &reason)
