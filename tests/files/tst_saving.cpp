@@ -286,7 +286,7 @@ private slots:
         }));
         QVERIFY(holdsDrawing(path));
 
-        // A fresh start; an unreadable drive puts the drive list back on the folder shown, saved to.
+        // A fresh start; an unreadable drive puts the drive list back on the folder shown, which stays and is saved to.
         QVERIFY(!saveAs([&](Form2 *chooser) {
             QStringList names;
             for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile", "Command1" })
@@ -301,16 +301,17 @@ private slots:
             // Each drive once.
             for (int i = 0; i < drives->count(); ++i)
                 QVERIFY(drives->findData(drives->itemData(i)) == i);
+            folders->setPath(start("sub"));
             drives->addItem("Z:", "/no such drive/");
             drives->setCurrentIndex(drives->count() - 1);
-            QCOMPARE(drives->drive(), DriveListBox::driveOf(start()));
+            QCOMPARE(QStringList({ drives->drive(), folders->path() }), QStringList({ DriveListBox::driveOf(start()), start("sub") }));
             // A drive that came after the list was made is added as it is shown.
             drives->setDrive("/new drive/");
             QCOMPARE(drives->drive(), "/new drive/");
         }));
-        QCOMPARE(Module1::saveFileName, start("File1.bmp"));
+        QCOMPARE(Module1::saveFileName, start("sub/File1.bmp"));
 
-        QVERIFY(QFile::remove(start("File1.bmp")) && QDir().mkdir(start("File1.bmp")));
+        QVERIFY(QFile::remove(start("sub/File1.bmp")) && QDir().mkdir(start("sub/File1.bmp")));
         m_form->saveAction()->trigger();
         QVERIFY2(m_boxes.value(m_boxes.size() - 1).startsWith("critical|"), qPrintable(m_boxes.join('\n')));
         QVERIFY(m_form->saveAction()->isEnabled());
