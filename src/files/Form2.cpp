@@ -82,7 +82,6 @@ void Form2::buildControls()
     Command1->setGeometry(272, 328, 65, 49);
     // Enter in the name box or a list must not save.
     Command1->setAutoDefault(false);
-    Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     // Fusion marks the focus only on a list's current entry, and a
