@@ -67,7 +67,6 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     const bool yes = box.exec() == QMessageBox::Yes;
-    giveKeyboardBack(parent);
     letTheKeyboardComeBack();
     return yes;
 }
