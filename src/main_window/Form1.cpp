@@ -185,11 +185,9 @@ void Form1::buildControls()
         m_readouts[row] = readout;
     }
 
-    // The red maximum comes before the red minimum in the tab order.
-    const std::array<QWidget *, 8> tabOrder { Picture1, comstart, m_sliders[1], m_sliders[0],
-                                              m_sliders[2], m_sliders[3], m_sliders[4], m_sliders[5] };
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // The red maximum comes before the red minimum in the tab order; the
+    // rest of it is the order the controls were made in.
+    QWidget::setTabOrder(m_sliders[1], m_sliders[0]);
 }
 
 void Form1::Form_Load()
