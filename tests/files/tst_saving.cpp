@@ -218,6 +218,8 @@ private slots:
 
         // After a failure's box, 保存 shows that it has the keyboard, as after Tab, though a click gave it.
         QCOMPARE(saveAs([&](Form2 *chooser) {
+            // A medium is listed from the start, as the drive of its own that it is.
+            QCOMPARE(chooser->findChild<DriveListBox *>()->findData(folder) >= 0, !medium.isEmpty());
             chooser->findChild<DirListBox *>()->setPath(folder);
             // The drive list follows the folder list onto another drive, whose root the medium is.
             QCOMPARE(chooser->findChild<DriveListBox *>()->drive(), medium.isEmpty() ? DriveListBox::driveOf(folder) : folder);

@@ -78,11 +78,9 @@ private slots:
         QCOMPARE(contents.failure, failure);
         QCOMPARE(contents.bytes, QByteArray(failure == PlainFile::Failure::None ? "0123456789" : ""));
         // Nothing of the read is left open: the file can be held alone.
-        if (path == "h.hlp") {
-            const HANDLE alone = hold(path);
-            QVERIFY2(alone != INVALID_HANDLE_VALUE, "the read left the file open");
-            CloseHandle(alone);
-        }
+        const HANDLE alone = path == "h.hlp" ? hold(path) : nullptr;
+        QVERIFY2(alone != INVALID_HANDLE_VALUE, "the read left the file open");
+        CloseHandle(alone);
     }
 
     // Setup "held", "taken" (the first temporary name is in use); "~" is the test's folder.
