@@ -34,11 +34,6 @@ QStringList roots()
     return found;
 }
 
-QString label(const QString &root)
-{
-    return QStorageInfo(root).name();
-}
-
 Qt::CaseSensitivity fileNameCase()
 {
     return Qt::CaseSensitive;

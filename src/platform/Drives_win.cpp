@@ -16,18 +16,6 @@ QStringList roots()
     return found;
 }
 
-QString label(const QString &root)
-{
-    // An empty removable drive has no label to give and stays listed.
-    // Its question to the user about a missing disk is not wanted here.
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    wchar_t name[MAX_PATH + 1] = {};
-    const std::wstring systemRoot = QString(root).replace(QLatin1Char('/'), QLatin1Char('\\')).toStdWString();
-    const bool ready = GetVolumeInformationW(systemRoot.c_str(), name, ARRAYSIZE(name), nullptr, nullptr, nullptr, nullptr, 0);
-    SetErrorMode(oldMode);
-    return ready ? QString::fromWCharArray(name) : QString();
-}
-
 Qt::CaseSensitivity fileNameCase()
 {
     return Qt::CaseInsensitive;
