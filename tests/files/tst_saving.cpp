@@ -86,8 +86,7 @@ private slots:
         m_boxes.clear();
         QDir(m_start).removeRecursively();
         // A file the chooser's "*.bmp" must leave out of its list, and a folder it must too.
-        QVERIFY(QDir().mkpath(m_start) && QDir::setCurrent(m_start) && QDir().mkdir("sub") && QDir().mkdir("sub.bmp")
-                && QFile("notes.txt").open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(m_start) && QDir::setCurrent(m_start) && QDir().mkdir("sub") && QDir().mkdir("sub.bmp") && QFile("notes.txt").open(QIODevice::WriteOnly));
         m_form = std::make_unique<Form1>(m_random);
         m_form->engine().toggleRun();
         m_form->engine().toggleRun();
@@ -100,8 +99,7 @@ private slots:
                 return;
             QAbstractButton *yes = box->button(QMessageBox::Yes);
             // A Japanese Yes shows that Qt's own translation is loaded.
-            const bool asks = yes && box->icon() == QMessageBox::Warning && box->defaultButton() == yes
-                && yes->text().startsWith(QStringLiteral("はい"));
+            const bool asks = yes && box->icon() == QMessageBox::Warning && box->defaultButton() == yes && yes->text().startsWith(QStringLiteral("はい"));
             m_boxes << QString(box->icon() == QMessageBox::Critical ? "critical|" : "") + box->windowTitle() + '|' + box->text();
             (box->button(m_answer) ? box->button(m_answer) : box->buttons().value(0))->click();
             QVERIFY(!yes || asks);
