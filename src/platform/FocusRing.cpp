@@ -18,10 +18,10 @@ FocusRing::FocusRing(QWidget *target)
 
 bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 {
+    // A change of focus needs no repaint here: the target repaints itself
+    // whole then, and this ring with it.
     if (event->type() == QEvent::Resize)
         setGeometry(m_target->rect());
-    else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-        update();
     return QWidget::eventFilter(watched, event);
 }
 
