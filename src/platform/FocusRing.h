@@ -4,7 +4,10 @@
 
 // The keyboard focus of a widget whose style shows none, such as a drop-down
 // or an empty list: the focus frame along the widget's edge, drawn over its
-// contents while it has the focus. A child of the widget, it goes with it.
+// contents while it has the focus. A child of the widget, made last, it goes
+// with the widget and lies over its other children. It takes the widget's
+// size once, as the chooser's controls keep theirs; it needs no repaint of
+// its own when the focus comes or goes, as the widget then repaints whole.
 class FocusRing : public QWidget {
     Q_OBJECT
 
@@ -12,7 +15,6 @@ public:
     explicit FocusRing(QWidget *target);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
