@@ -24,10 +24,10 @@ QStringList roots()
 {
     QStringList found { QStorageInfo::root().rootPath() };
     const QStorageInfo home(QDir::homePath());
-    if (home.isValid() && home.isReady())
+    if (home.isReady())
         found << home.rootPath();
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && isRemovableMedium(volume))
+        if (isRemovableMedium(volume))
             found << volume.rootPath();
     }
     found.removeDuplicates();

@@ -1,18 +1,15 @@
 #include "Drives.h"
 
-#include <windows.h>
+#include <QDir>
 
 namespace Drives {
 
+// Qt lists every letter the system's drive bits name, ready or not.
 QStringList roots()
 {
-    // Bit 0 stands for A:, bit 1 for B:, and so on.
     QStringList found;
-    char16_t letter = u'A';
-    for (DWORD letters = GetLogicalDrives(); letters != 0; letters >>= 1, ++letter) {
-        if (letters & 1)
-            found << QString(QChar(letter)) + QStringLiteral(":/");
-    }
+    for (const QFileInfo &drive : QDir::drives())
+        found << drive.absoluteFilePath();
     return found;
 }
 
