@@ -196,8 +196,10 @@ void Form1::Form_Load()
     comstart->setText(QStringLiteral("スタート"));
     m_engine.load();
 
+    // Last row first: each maximum is set before its minimum, which would
+    // otherwise yield to a maximum still at 0.
     const kaleidra::PatternState &state = m_engine.state();
-    for (std::size_t row = 0; row < colourRows.size(); ++row)
+    for (std::size_t row = colourRows.size(); row-- > 0;)
         m_sliders[row]->setValue(state.*colourRows[row].bound);
     for (std::size_t row = 0; row < colourRows.size(); ++row)
         m_readouts[row]->setText(QString::number(state.*colourRows[row].bound));
