@@ -57,10 +57,7 @@ static double correctlyRounded(int (*function)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t
     return rounded;
 }
 
-static bool same(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+static bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 class TrigonometryTest : public QObject {
     Q_OBJECT
@@ -76,6 +73,7 @@ private slots:
         QTest::addColumn<int>("preciseEvery");
         for (int frequency = 1; frequency <= 10; ++frequency)
             QTest::addRow("tables, frequency %d", frequency) << walk(0.0, double(frequency) / 10.0, 20002) << 997;
+        QTest::newRow("whole numbers") << walk(1.0, 1.0, 64) << 1;
         QTest::newRow("across the walk") << walk(0.0, 0.2000123, 100003) << 97;
         QTest::newRow("from -2^20 to 2^20") << walk(-0x1p20, 0x1p21 / 20011, 20012) << 97;
         const auto [nearest, closest] = nearHalfPiMultiples();
@@ -103,8 +101,18 @@ private slots:
         QVERIFY2(wrong == 0, qPrintable(QString("%1 of %2 arguments wrong, the first %3").arg(wrong).arg(arguments.size()).arg(first)));
     }
 
-    // A tie held in the lowest word alone, which no sine or cosine meets, goes to the even neighbour.
-    void fixedPointTie() { QVERIFY(same((FixedPoint::powerOfTwo(-11, 1) += FixedPoint::powerOfTwo(-64, 1)).toDouble(), 0x1p-11)); }
+    // Fixed point cuts its results off below the last word and nowhere else.
+    void fixedPoint()
+    {
+        // A tie held in the lowest word alone, which no sine or cosine meets, goes to the even neighbour;
+        QVERIFY(same((FixedPoint::powerOfTwo(-11, 1) += FixedPoint::powerOfTwo(-64, 1)).toDouble(), 0x1p-11));
+        // a 1 two words below a tie breaks it upward.
+        QVERIFY(same(((FixedPoint(3, 1) += FixedPoint::powerOfTwo(-53, 3)) += FixedPoint::powerOfTwo(-192, 3)).toDouble(), 1 + 0x1p-52));
+        // (1 + 2^-64)(1 + 2^-128) keeps all but its 2^-192 at two words.
+        const FixedPoint a = FixedPoint(2, 1) += FixedPoint::powerOfTwo(-64, 2);
+        FixedPoint rest = a * (FixedPoint(2, 1) += FixedPoint::powerOfTwo(-128, 2));
+        QVERIFY(same((rest -= a).toDouble(), 0x1p-128));
+    }
 };
 
 QTEST_APPLESS_MAIN(TrigonometryTest)

@@ -19,10 +19,7 @@ static std::vector<std::string> words(const QStringList &arguments)
     return words;
 }
 
-static QRect rect(const kaleidra::PixelRect &r)
-{
-    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
-}
+static QRect rect(const kaleidra::PixelRect &r) { return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)); }
 
 class SaverTest : public QObject {
     Q_OBJECT
