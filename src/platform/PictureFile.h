@@ -42,7 +42,8 @@ SaveResult writeBmp(const QImage &image, const QString &path);
 
 // The system's part of writeBmp: the bytes as the whole file at path, or why
 // the system refused them. A name the system would take for something else,
-// such as a device, is refused before anything is written.
+// such as a device, is refused before anything is written. The path holds no
+// NUL, which writeBmp refuses.
 SaveResult writeWhole(const QByteArray &bytes, const QString &path);
 
 // The class of a system's error code for a failed write (errno on Linux,

@@ -61,6 +61,7 @@ SaveResult failureOf(qint64 code)
 
 SaveResult writeWhole(const QByteArray &bytes, const QString &path)
 {
+    Q_ASSERT(!path.contains(QChar::Null));
     // Written under a short name of its own beside the target, which it
     // replaces only once complete: a failure leaves an earlier file as it was,
     // and a target name near the system's limit is never made longer.

@@ -57,7 +57,8 @@ bool isDeviceName(const QString &component)
 
 // What Windows would take for something other than a file name in the
 // folders and the name below the drive: a ":" writes into a hidden stream of
-// another file, "*" and "?" are wildcards, a device name is a device.
+// another file, "*" and "?" are wildcards, a device name is a device. The
+// system refuses control characters itself, as an invalid name.
 SaveResult refusal(const QString &path)
 {
     QStringList components = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -67,7 +68,7 @@ SaveResult refusal(const QString &path)
         if (component.size() > 255)
             return { Failure::NameTooLong, {} };
         for (const QChar c : component) {
-            if (c.unicode() < 32 || QStringLiteral(":*?\"<>|").contains(c))
+            if (QStringLiteral(":*?\"<>|").contains(c))
                 return { Failure::CharacterRefused, {} };
         }
         if (isDeviceName(component))
@@ -113,6 +114,7 @@ SaveResult failureOf(qint64 code)
 
 SaveResult writeWhole(const QByteArray &bytes, const QString &path)
 {
+    Q_ASSERT(!path.contains(QChar::Null));
     // "\" separates folders as "/" does, and ".." is taken back as the system would.
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(path));
     if (const SaveResult refused = refusal(target); !refused.ok())
