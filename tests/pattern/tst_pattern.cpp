@@ -71,7 +71,8 @@ private slots:
         QTest::newRow("halves to even") << 2.5f << 3.5f << L {2, 4};
         QTest::newRow("onto the left and bottom edges") << -0.5f << 629.49f << L {0, 629};
         QTest::newRow("onto the top and right edges") << 629.49f << -0.5f << L {629, 0};
-        QTest::newRow("just past -0.5") << std::nextafter(-0.5f, -1.0f) << 5.0f << L {};
+        QTest::newRow("x just past -0.5") << std::nextafter(-0.5f, -1.0f) << 5.0f << L {};
+        QTest::newRow("y just past -0.5") << 5.0f << std::nextafter(-0.5f, -1.0f) << L {};
         QTest::newRow("x 629.5 rounds off") << 629.5f << 100.0f << L {};
         QTest::newRow("y 629.5 rounds off") << 100.0f << 629.5f << L {};
         QTest::newRow("beyond long long") << 1e20f << 10.0f << L {};
