@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <memory>
 #include <utility>
 
 #include <windows.h>
@@ -107,9 +108,9 @@ SaveResult failureOf(qint64 code)
     wchar_t *text = nullptr;
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, DWORD(code), 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    const QString words = QString::fromWCharArray(text, int(length)).trimmed();
-    LocalFree(text);
-    return { Failure::Other, words };
+    // The system made the buffer; it is handed back once the words are copied.
+    const std::unique_ptr<wchar_t, HLOCAL (*)(HLOCAL)> owned(text, LocalFree);
+    return { Failure::Other, QString::fromWCharArray(text, int(length)).trimmed() };
 }
 
 SaveResult writeWhole(const QByteArray &bytes, const QString &path)
