@@ -196,7 +196,8 @@ private slots:
             folder = start("m");
             if (!QDir().mkdir(folder) || mount("tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
-            // The home folder's file system is a drive of its own.
+            // A file system mounted outside the places for media is no drive, unless it holds the home folder.
+            QVERIFY(DriveListBox().findData(folder) < 0);
             qputenv("HOME", QFile::encodeName(folder));
 #endif
         }
