@@ -186,16 +186,17 @@ private slots:
         const auto slider = [&window](int row) { return window.findChild<QScrollBar *>(sliders[row]); };
         const kaleidra::PatternState &s = window.engine().state();
         const std::int16_t *const bounds[] = { &s.minR, &s.maxR, &s.minG, &s.maxG, &s.minB, &s.maxB };
+        // A value of its own for each row, so that a slider yielding to another row's partner shows.
         for (int row = 0; row < 6; ++row) {
-            slider(row ^ 1)->setValue(100);
+            slider(row ^ 1)->setValue(100 - row);
             slider(row)->triggerAction(row % 2 ? QScrollBar::SliderToMinimum : QScrollBar::SliderToMaximum);
-            QCOMPARE(slider(row)->value(), 100);
-            QCOMPARE(window.findChild<QLabel *>(readouts[row])->text(), "100");
-            QCOMPARE(int(*bounds[row]), 100);
+            QCOMPARE(slider(row)->value(), 100 - row);
+            QCOMPARE(window.findChild<QLabel *>(readouts[row])->text(), QString::number(100 - row));
+            QCOMPARE(int(*bounds[row]), 100 - row);
         }
         slider(4)->setSliderDown(true);
         slider(4)->setSliderPosition(50);
-        QCOMPARE(*bounds[4], 100);
+        QCOMPARE(*bounds[4], 95);
         slider(4)->setSliderDown(false);
         QCOMPARE(*bounds[4], 50);
     }
