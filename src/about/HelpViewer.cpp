@@ -82,7 +82,9 @@ QWidget *HelpViewer::ownerOf(QWidget *window)
 
 void HelpViewer::placeBeside(QWidget *window)
 {
-    if (!window || window == this)
+    // The window active while this one was hidden, if any.
+    Q_ASSERT(window != this);
+    if (!window)
         return;
     window = ownerOf(window);
     QList<QRect> controls;
