@@ -94,8 +94,9 @@ private slots:
             if (state == "stopped")
                 window.findChild<QPushButton *>("comstart")->click();
         } else if (state == "keyboard") {
-            // Tab reaches red maximum before red minimum; ← and → move it a step, Page Up a page back.
-            for (const Qt::Key key : { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp })
+            // Tab reaches red maximum before red minimum; ← and → move it a step (→ first undoing ←, as
+            // it could not at the end of the range), Page Up a page back.
+            for (const Qt::Key key : { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp })
                 QTest::keyClick(QApplication::focusWidget(), key);
         } else if (state == "about") {
             window.findChild<QAction *>("mnuVersion")->trigger();
