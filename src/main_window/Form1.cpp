@@ -197,12 +197,13 @@ void Form1::Form_Load()
     m_engine.load();
 
     // Last row first: each maximum is set before its minimum, which would
-    // otherwise yield to a maximum still at 0.
+    // otherwise yield to a maximum still at 0. A slider already at its value
+    // reports no change, so the read-out is set here too.
     const kaleidra::PatternState &state = m_engine.state();
-    for (std::size_t row = colourRows.size(); row-- > 0;)
+    for (std::size_t row = colourRows.size(); row-- > 0;) {
         m_sliders[row]->setValue(state.*colourRows[row].bound);
-    for (std::size_t row = 0; row < colourRows.size(); ++row)
         m_readouts[row]->setText(QString::number(state.*colourRows[row].bound));
+    }
 }
 
 void Form1::comstart_Click()
