@@ -8,7 +8,6 @@ cleanup() {
     rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
-printf KALEIDRA >"$WINEPREFIX/drive_c/.windows-label"
 if [ "$(id -u)" -eq 0 ] && mkdir -p "$WINEPREFIX"/media/{ro,full} && mount -t tmpfs -o ro,size=64k tmpfs "$WINEPREFIX/media/ro" &&
     mount -t tmpfs -o size=64k tmpfs "$WINEPREFIX/media/full"; then
     ln -s "$WINEPREFIX/media/ro" "$WINEPREFIX/dosdevices/r:" && ln -s "$WINEPREFIX/media/full" "$WINEPREFIX/dosdevices/f:"
