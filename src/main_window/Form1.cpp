@@ -103,6 +103,7 @@ Form1::Form1(kaleidra::RandomSource &random, QWidget *parent)
 
     Form_Load();
 
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(tickMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

@@ -59,7 +59,7 @@ private:
     void colourSliderChange(int row);
 
     kaleidra::PatternEngine m_engine;
-    QTimer Timer1;
+    QTimer Timer1 { this };
     PictureBox *Picture1 = nullptr;
     QPushButton *comstart = nullptr;
     std::array<QScrollBar *, colourRows.size()> m_sliders {};
