@@ -187,23 +187,25 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, reason);
         QString folder = start();
+#ifndef Q_OS_WIN
+        const auto unmount = qScopeGuard([&] { return umount2(QFile::encodeName(folder), MNT_DETACH) == 0 && QDir().rmdir(folder); });
+#endif
         if (!medium.isEmpty()) {
 #ifdef Q_OS_WIN
             folder = qEnvironmentVariable(qPrintable("KALEIDRA_TEST_DRIVE_" + medium.toUpper()));
             if (folder.isEmpty() || !QDir(folder).exists())
                 QSKIP("no such drive is mapped for this run");
 #else
-            folder = start("m");
-            if (!QDir().mkdir(folder) || mount("tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
+            // The full medium is mounted from a device in a place for media, which makes it a drive; the read-only
+            // one elsewhere, which is no drive unless it holds the home folder.
+            const bool media = medium == "full";
+            folder = media ? "/mnt/kaleidra-saving" : start("m");
+            if (!QDir().mkpath(folder) || mount(media ? "/dev/kaleidra" : "tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
-            // A file system mounted outside the places for media is no drive, unless it holds the home folder.
-            QVERIFY(DriveListBox().findData(folder) < 0);
-            qputenv("HOME", QFile::encodeName(folder));
+            QCOMPARE(DriveListBox().findData(folder) >= 0, media);
+            qputenv("HOME", media ? m_home : QFile::encodeName(folder));
 #endif
         }
-#ifndef Q_OS_WIN
-        const auto unmount = qScopeGuard([&] { umount2(QFile::encodeName(start("m")), MNT_DETACH); });
-#endif
         QFile file(start(existing));
         QVERIFY(existing.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(QByteArray(length, 'x')) == length
                                           && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)));
