@@ -196,13 +196,13 @@ private slots:
             if (folder.isEmpty() || !QDir(folder).exists())
                 QSKIP("no such drive is mapped for this run");
 #else
-            // The full medium is mounted from a device in a place for media, which makes it a drive; the read-only
-            // one elsewhere, which is no drive unless it holds the home folder.
+            // The full medium is mounted from a device in a place for media, which makes it a drive of what lies
+            // under it only; the read-only one elsewhere, which is no drive unless it holds the home folder.
             const bool media = medium == "full";
             folder = media ? "/mnt/kaleidra-saving" : start("m");
             if (!QDir().mkpath(folder) || mount(media ? "/dev/kaleidra" : "tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
-            QCOMPARE(DriveListBox().findData(folder) >= 0, media);
+            QVERIFY((DriveListBox().findData(folder) >= 0) == media && DriveListBox::driveOf(start()) == QDir::rootPath());
             qputenv("HOME", media ? m_home : QFile::encodeName(folder));
 #endif
         }
