@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The screen saver as XScreenSaver runs it, on Xvfb: inside a window of another program, named by
-# -window-id and by XSCREENSAVER_WINDOW, drawing there and nowhere else, following its size, and gone
-# within a second of SIGTERM; a bad command line refused.
+# -window-id and by XSCREENSAVER_WINDOW (in a session that asks Qt for Wayland), drawing there and nowhere
+# else, following its size, and gone within a second of SIGTERM; a bad command line refused.
 source "$(dirname "$0")/../e2e/lib.sh" "$1"
 HOST=$(readlink -f "${2:?usage: $0 kaleidra-saver saver_host}")
 SAVER=$PROGRAM
@@ -46,5 +46,5 @@ draws_into() {
     echo "$how: $first pixels lit, then $count; gone after SIGTERM"
 }
 draws_into "-window-id" "$SAVER" -window-id "$HOST_WINDOW"
-XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST_WINDOW") draws_into "XSCREENSAVER_WINDOW" "$SAVER" -root
+XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST_WINDOW") QT_QPA_PLATFORM=wayland draws_into "XSCREENSAVER_WINDOW" "$SAVER" -root
 
