@@ -128,8 +128,8 @@ private slots:
         QTRY_VERIFY(QApplication::activeWindow() == &window && !window.findChild<frmAbout *>());
     }
 
-    // What the pictures cannot show: the start-up draws, the clock, the frame,
-    // what a screen reader says, the help file's limit and the icons' sizes.
+    // What the pictures cannot show: the start-up draws, the clock, the frame and
+    // its icons, what a screen reader says, the help file's limit and the icons' sizes.
     void unseen()
     {
         kaleidra::ScriptedRandom random;
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(s.running == 0 && s.curR == 128 && s.curG == 255 && s.curB == 192 && random.draws() == 3);
         QVERIFY(s.kansuu == 9 && s.henka == 0 && s.bairitu == 5.0 && s.dirR + s.dirG + s.dirB == 0);
         QVERIFY2(ClockRandom().next() != ClockRandom().next(), "each start of the program draws the same numbers");
-        QVERIFY(!window.windowIcon().isNull());
+        QVERIFY(!window.windowIcon().isNull() && !HelpViewer().windowIcon().isNull());
         const QTimer *clock = window.findChild<QTimer *>("Timer1");
         QVERIFY(clock->isActive() && clock->interval() == 100 && clock->timerType() == Qt::PreciseTimer);
         QCOMPARE(window.minimumSize(), window.maximumSize());
