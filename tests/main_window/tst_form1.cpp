@@ -132,8 +132,7 @@ private slots:
     // its icons, what a screen reader says, the help file's limit and the icons' sizes.
     void unseen()
     {
-        kaleidra::ScriptedRandom random;
-        random.queue({ 0.5f, std::nextafter(1.0f, 0.0f), 0.75f });
+        kaleidra::ScriptedRandom random({ 0.5f, std::nextafter(1.0f, 0.0f), 0.75f });
         Form1 window(random);
         const kaleidra::PatternState &s = window.engine().state();
         QVERIFY(s.running == 0 && s.curR == 128 && s.curG == 255 && s.curB == 192 && random.draws() == 3);

@@ -6,11 +6,11 @@
 
 namespace kaleidra {
 
-// Hands out queued numbers in order, then 0 once the queue is empty, and
+// Hands out the given numbers in order, then 0 once they are used up, and
 // counts every draw so a test can check how many were taken.
 class ScriptedRandom : public RandomSource {
 public:
-    void queue(const std::vector<float> &values) { m_queued.insert(m_queued.end(), values.begin(), values.end()); }
+    explicit ScriptedRandom(const std::vector<float> &queued = {}) : m_queued(queued) {}
 
     float next() override { return ++m_draws <= int(m_queued.size()) ? m_queued[m_draws - 1] : 0.0f; }
 
