@@ -1,13 +1,13 @@
 #include "SaverHost.h"
 
 #include <QGuiApplication>
+#include <QScopedPointer>
 #include <QString>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -34,13 +34,11 @@ std::optional<QSize> windowSize(WId window)
     xcb_connection_t *c = connection();
     if (!c)
         return std::nullopt;
-    xcb_get_geometry_reply_t *reply =
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(window)), nullptr);
+    const QScopedPointer<xcb_get_geometry_reply_t, QScopedPointerPodDeleter> reply(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(window)), nullptr));
     if (!reply)
         return std::nullopt;
-    const QSize size(reply->width, reply->height);
-    std::free(reply);
-    return size;
+    return QSize(reply->width, reply->height);
 }
 
 void takeKeyboard(QWindow &window)
