@@ -172,8 +172,8 @@ private slots:
                                           { client + QPoint(648, 8), QSize(193, 201) } };
             QCOMPARE(HelpViewer::placement(screen, QRect(at, QSize(849, 694)), controls, QSize(432, 645)), expected);
         }
-        // Right beside the window, not over its edge, and as narrow as it may be.
-        QCOMPARE(HelpViewer::placement({ 0, 0, 1169, 1080 }, { 0, 0, 849, 694 }, { { 0, 0, 849, 694 } }, { 432, 645 }), QRect(849, 0, 320, 645));
+        // Right beside the window, not over its edge, and as narrow and as low as it may be.
+        QCOMPARE(HelpViewer::placement({ 0, 0, 1169, 240 }, { 0, 0, 849, 694 }, { { 0, 0, 849, 694 } }, { 432, 645 }), QRect(849, 0, 320, 240));
         // Beside a window low on the screen, as high as it must be to show whole.
         QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1000 }, { 0, 500, 849, 500 }, {}, { 432, 645 }), QRect(849, 355, 432, 645));
         // Nowhere clear: beside the window, pushed back onto the screen.
