@@ -90,8 +90,7 @@ private slots:
         Picture picture;
         picture.plot(x, y, colourValue(0x12, 0x34, 0x56));
         const PixelRect changed = picture.takeChangedArea();
-        const std::uint32_t *bits = picture.bits();
-        const int blank = int(std::count(bits, bits + Picture::side * Picture::side, Picture::background));
+        const int blank = int(std::count(picture.bits(), picture.bits() + Picture::side * Picture::side, Picture::background));
         QCOMPARE(blank, Picture::side * Picture::side - int(pixel.size()) / 2);
         QCOMPARE(changed.isEmpty(), pixel.isEmpty());
         if (pixel.isEmpty())
