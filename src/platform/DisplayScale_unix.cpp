@@ -1,6 +1,6 @@
 #include "DisplayScale.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QScopedPointer>
 #include <QWindow>
@@ -43,8 +43,7 @@ void askForFrame(QWindow &window)
                    reinterpret_cast<const char *>(&request));
     xcb_flush(connection);
     // A window manager answers within milliseconds; one that never does costs this once.
-    QElapsedTimer waited;
-    waited.start();
-    while (window.frameMargins().isNull() && waited.elapsed() < 500)
+    const QDeadlineTimer deadline(500);
+    while (window.frameMargins().isNull() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
