@@ -198,7 +198,7 @@ private slots:
             // The full medium is mounted from a device in a place for media, which makes it a drive of what lies
             // under it only; the read-only one elsewhere, which is no drive unless it holds the home folder.
             const bool media = medium == "full";
-            folder = media ? "/mnt/kaleidra-saving" : start("m");
+            folder = media ? "/run/media/kaleidra-saving" : start("m");
             if (!QDir().mkpath(folder) || mount(media ? "/dev/kaleidra" : "tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
             QVERIFY((DriveListBox().findData(folder) >= 0) == media && DriveListBox::driveOf(start()) == QDir::rootPath());
