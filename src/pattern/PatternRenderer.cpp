@@ -22,6 +22,7 @@ constexpr int plotInterval = 9;
 // Velocities are summed a block of steps at a time, with a fixed block length
 // so that the compiler vectorises the per-term loops without a remainder.
 constexpr int blockSteps = 1024;
+static_assert(blockSteps % 8 == 0, "a block is a whole number of the widest vectors, 8 doubles");
 constexpr int paddedStepCount = (stepCount + blockSteps - 1) / blockSteps * blockSteps;
 
 constexpr int firstTabledFrequency = 1;
