@@ -24,7 +24,6 @@ public:
     void plot(float x, float y, std::uint32_t colour) override;
 
     std::uint32_t pixel(int x, int y) const;
-    const std::uint32_t *bits() const { return m_pixels.data(); }
     std::uint32_t *bits() { return m_pixels.data(); }
 
     PixelRect takeChangedArea();
