@@ -1,14 +1,17 @@
 #pragma once
 
+#include <algorithm>
+#include <limits>
+
 namespace kaleidra {
 
 // An inclusive rectangle of picture pixels; empty until a pixel is added,
 // which makes it at least one pixel wide and high at once.
 struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = -1;
-    int bottom = -1;
+    int left = std::numeric_limits<int>::max();
+    int top = std::numeric_limits<int>::max();
+    int right = std::numeric_limits<int>::min();
+    int bottom = std::numeric_limits<int>::min();
 
     bool isEmpty() const { return right < left; }
     int width() const { return isEmpty() ? 0 : right - left + 1; }
@@ -16,15 +19,7 @@ struct PixelRect {
 
     void add(int x, int y)
     {
-        if (isEmpty()) {
-            left = right = x;
-            top = bottom = y;
-            return;
-        }
-        if (x < left) left = x;
-        if (x > right) right = x;
-        if (y < top) top = y;
-        if (y > bottom) bottom = y;
+        *this = { std::min(left, x), std::min(top, y), std::max(right, x), std::max(bottom, y) };
     }
 };
 

@@ -147,15 +147,10 @@ private slots:
         const PictureFrame placed = PictureFrame::centredIn(screen.width(), screen.height());
         QCOMPARE(QRect(placed.x, placed.y, placed.side, placed.side), frame);
 
-        kaleidra::PixelRect corner;
-        corner.add(629, 0);
-        const kaleidra::PixelRect onScreen = placed.toScreen(corner);
+        const kaleidra::PixelRect onScreen = placed.toScreen({ 629, 0, 629, 0 });
         QCOMPARE(rect(onScreen), QRect(frame.right() - scale + 1, frame.top(), scale, scale));
         QCOMPARE(rect(placed.toPicture(onScreen)), cornerShows);
-        kaleidra::PixelRect whole;
-        whole.add(0, 0);
-        whole.add(screen.width() - 1, screen.height() - 1);
-        QCOMPARE(rect(placed.toPicture(whole)), QRect(0, 0, 630, 630));
+        QCOMPARE(rect(placed.toPicture({ 0, 0, screen.width() - 1, screen.height() - 1 })), QRect(0, 0, 630, 630));
     }
 };
 
