@@ -31,6 +31,8 @@ void askForFrame(QWindow &window)
     if (!x11)
         return;
     xcb_connection_t *connection = x11->connection();
+    // A window manager answers within milliseconds; one that never does costs this once.
+    const QDeadlineTimer deadline(500);
     xcb_client_message_event_t request {};
     request.response_type = XCB_CLIENT_MESSAGE;
     request.format = 32;
@@ -42,8 +44,6 @@ void askForFrame(QWindow &window)
     xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&request));
     xcb_flush(connection);
-    // A window manager answers within milliseconds; one that never does costs this once.
-    const QDeadlineTimer deadline(500);
     while (window.frameMargins().isNull() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents();
 }
