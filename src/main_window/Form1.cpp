@@ -39,15 +39,17 @@ constexpr int readoutHeight = 17;
 // pixels, so the window draws them as this does.
 bool staysClear(const QFont &font, const QStringList &texts, int indent, qreal scale)
 {
-    const QRect readout(0, 0, readoutWidth, readoutHeight);
+    const QSize readout(readoutWidth, readoutHeight);
     const auto at = [scale](int designPixel) { return qRound(designPixel * scale); };
     for (const QString &text : texts) {
-        QImage box(readout.size() * scale, QImage::Format_RGB32);
+        QImage box(readout * scale, QImage::Format_RGB32);
         box.setDevicePixelRatio(scale);
         box.fill(Qt::white);
         QPainter painter(&box);
         painter.setFont(font);
-        painter.drawText(readout.adjusted(1, 1, -1 - indent, -1), Qt::AlignRight | Qt::AlignVCenter, text);
+        // Centred on the box as on the room between the border's rows, the
+        // text inks the same columns; only where the room ends counts.
+        painter.drawText(QRect(QPoint(), QSize(readoutWidth - 1 - indent, readoutHeight)), Qt::AlignRight | Qt::AlignVCenter, text);
         painter.end();
         // Edge smoothing fainter than this is no ink to the eye.
         constexpr int ink = 255 - 48;
