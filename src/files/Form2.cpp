@@ -44,6 +44,7 @@ Form2::Form2(const QImage &picture, QAction *mnuSave, const QString &startFolder
 
 Form2::~Form2() = default;
 
+// Tab visits the controls in the order they are made.
 void Form2::buildControls()
 {
     Drive1 = new DriveListBox(this);
@@ -88,11 +89,6 @@ void Form2::buildControls()
     // drop-down's not at all.
     for (QWidget *list : std::initializer_list<QWidget *> { Drive1, Dir1, File1 })
         new FocusRing(list);
-
-    QWidget::setTabOrder(Drive1, Dir1);
-    QWidget::setTabOrder(Dir1, File1);
-    QWidget::setTabOrder(File1, txtTargetFile);
-    QWidget::setTabOrder(txtTargetFile, Command1);
 }
 
 void Form2::setFilePattern(const QString &pattern)
