@@ -3,6 +3,7 @@
 #include "pattern/PatternRenderer.h"
 #include "pattern/RandomSource.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace kaleidra {
@@ -76,18 +77,12 @@ void PatternEngine::nudgeParameters()
 
 void PatternEngine::clampParameters()
 {
-    // A frequency of 0 would freeze its term, so frequencies stop at 1.
-    const auto clamp = [](std::int16_t &value, std::int16_t low) {
-        if (value <= 0)
-            value = low;
-        if (value >= 10)
-            value = 10;
-    };
+    const auto clamp = [](std::int16_t &value, std::int16_t low) { value = std::clamp(value, low, PatternState::highestParameter); };
     for (int i = 0; i < m_state.kansuu; ++i) {
         clamp(m_state.xAmp[i], 0);
         clamp(m_state.yAmp[i], 0);
-        clamp(m_state.xFreq[i], 1);
-        clamp(m_state.yFreq[i], 1);
+        clamp(m_state.xFreq[i], PatternState::lowestFrequency);
+        clamp(m_state.yFreq[i], PatternState::lowestFrequency);
     }
 }
 

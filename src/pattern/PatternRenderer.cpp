@@ -25,8 +25,8 @@ constexpr int blockSteps = 1024;
 static_assert(blockSteps % 8 == 0, "a block is a whole number of the widest vectors, 8 doubles");
 constexpr int paddedStepCount = (stepCount + blockSteps - 1) / blockSteps * blockSteps;
 
-constexpr int firstTabledFrequency = 1;
-constexpr int lastTabledFrequency = 10;
+constexpr int firstTabledFrequency = PatternState::lowestFrequency;
+constexpr int lastTabledFrequency = PatternState::highestParameter;
 
 // Cosine and sine of a phase advanced by frequency / 10 at every step. The
 // phase is accumulated exactly as the step-by-step walk does it, because
@@ -51,7 +51,7 @@ void walkPhase(int frequency, PhaseWave &wave)
     }
 }
 
-// A run only ever uses frequencies 1–10, so those waves are worked out once
+// A run only ever uses these frequencies, so their waves are worked out once
 // for the life of the program (about 3 MB) the first time each is needed.
 const PhaseWave &tabledWave(int frequency)
 {
@@ -99,8 +99,8 @@ void drawPattern(PatternState &state, PlotSink &sink)
     const int termCount = state.kansuu;
     assert(termCount >= 0 && termCount <= PatternState::termCapacity);
 
-    // Frequencies outside 1–10 only occur before the first run (all zero) or
-    // if the state is edited by hand; those waves are walked for this call only.
+    // Frequencies outside a run's only occur before the first run (all zero)
+    // or if the state is edited by hand; those waves are walked for this call only.
     std::deque<PhaseWave> ownWaves;
     const auto waveFor = [&](int frequency) -> const PhaseWave & {
         if (frequency >= firstTabledFrequency && frequency <= lastTabledFrequency)

@@ -11,6 +11,10 @@ class RandomSource;
 // Every field is 0 until loadPatternState() gives the start values.
 struct PatternState {
     static constexpr int termCapacity = 31;
+    // A run keeps amplitudes in 0–10 and frequencies in 1–10: a frequency of
+    // 0 would freeze its term.
+    static constexpr std::int16_t highestParameter = 10;
+    static constexpr std::int16_t lowestFrequency = 1;
     using Terms = std::array<std::int16_t, termCapacity>;
 
     std::int16_t kansuu = 0;
