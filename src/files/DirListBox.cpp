@@ -70,13 +70,12 @@ void DirListBox::fill()
         const QString &folder = chain[depth];
         addFolder(depth ? QDir(folder).dirName() : QDir::toNativeSeparators(folder), folder, open, depth);
     }
-    QListWidgetItem *current = item(count() - 1);
-    setCurrentItem(current);
+    // Made current, it is scrolled into view, at once or when the list is shown.
+    setCurrentItem(item(count() - 1));
 
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QString prefix = m_path.endsWith(QLatin1Char('/')) ? m_path : m_path + QLatin1Char('/');
     const QStringList subfolders = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : subfolders)
         addFolder(name, prefix + name, closed, int(chain.size()));
-    scrollToItem(current);
 }
