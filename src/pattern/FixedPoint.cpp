@@ -29,9 +29,9 @@ FixedPoint FixedPoint::fromDouble(double x, int fractionWords)
     FixedPoint value(fractionWords);
     if (x == 0)
         return value;
-    int exponent = 0;
     // x = mantissa × 2^(exponent − 53) with a whole mantissa of 53 bits.
-    const auto mantissa = std::uint64_t(std::ldexp(std::frexp(x, &exponent), 53));
+    const int exponent = std::ilogb(x) + 1;
+    const auto mantissa = std::uint64_t(std::ldexp(x, 53 - exponent));
     const int lowestBit = exponent - 53 + wordBits * fractionWords;
     assert(lowestBit >= 0);
     const int word = lowestBit / wordBits;
