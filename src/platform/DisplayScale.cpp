@@ -11,8 +11,8 @@
 qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize designSize)
 {
     const auto fits = [&](qreal scale) {
-        return qRound(designSize.width() * scale) + frame.left() + frame.right() <= workArea.width()
-            && qRound(designSize.height() * scale) + frame.top() + frame.bottom() <= workArea.height();
+        const QSize framed = (QSizeF(designSize) * scale).toSize().grownBy(frame);
+        return framed.width() <= workArea.width() && framed.height() <= workArea.height();
     };
     qreal scale = desktopScale;
     while (scale > 1 && !fits(scale))
