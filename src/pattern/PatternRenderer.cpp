@@ -99,8 +99,8 @@ void drawPattern(PatternState &state, PlotSink &sink)
     const int termCount = state.kansuu;
     assert(termCount >= 0 && termCount <= PatternState::termCapacity);
 
-    // Frequencies outside a run's only occur before the first run (all zero)
-    // or if the state is edited by hand; those waves are walked for this call only.
+    // Frequencies that a run never uses occur only before the first run (all
+    // zero) or in a state edited by hand; their waves are walked for this call only.
     std::deque<PhaseWave> ownWaves;
     const auto waveFor = [&](int frequency) -> const PhaseWave & {
         if (frequency >= firstTabledFrequency && frequency <= lastTabledFrequency)
