@@ -93,7 +93,7 @@ void HelpViewer::placeBeside(QWidget *window)
             && std::none_of(child->children().cbegin(), child->children().cend(), [](const QObject *grandchild) {
                    return grandchild->isWidgetType() && static_cast<const QWidget *>(grandchild)->isVisible();
                }))
-            controls << QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+            controls << QRect(child->mapToGlobal(QPoint()), child->size());
     }
     // The window manager gives this window the same frame as the other one.
     // Asked of the platform window, as the widget may not know its frame yet.
@@ -120,7 +120,8 @@ bool HelpViewer::event(QEvent *event)
 
 void HelpViewer::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+    // Esc, as it closes a dialog.
+    if (event->matches(QKeySequence::Cancel))
         close();
     else
         QMainWindow::keyPressEvent(event);
