@@ -164,7 +164,7 @@ void Form1::buildControls()
         auto *slider = new ColourSlider(client);
         slider->setObjectName(QString::fromLatin1(description.sliderName));
         slider->setGeometry(sliderLeft, top, 121, 17);
-        slider->setRange(0, 255);
+        slider->setRange(0, kaleidra::PatternState::highestLevel);
         slider->setSingleStep(1);
         slider->setPageStep(10);
         // Bounds change when the thumb is let go, not while it is dragged.

@@ -15,6 +15,8 @@ struct PatternState {
     // 0 would freeze its term.
     static constexpr std::int16_t highestParameter = 10;
     static constexpr std::int16_t lowestFrequency = 1;
+    // Each of red, green and blue runs from 0 to this.
+    static constexpr std::int16_t highestLevel = 255;
     using Terms = std::array<std::int16_t, termCapacity>;
 
     std::int16_t kansuu = 0;

@@ -73,7 +73,7 @@ void SaverSettings::copyBoundsTo(kaleidra::PatternState &state) const
 void SaverSettings::makeValid()
 {
     for (int &bound : bounds)
-        bound = std::clamp(bound, 0, 255);
+        bound = std::clamp(bound, 0, int(kaleidra::PatternState::highestLevel));
     intervalSeconds = std::clamp(intervalSeconds, minimumIntervalSeconds, maximumIntervalSeconds);
     for (std::size_t row = 0; row < colourRows.size(); ++row) {
         const ColourRow &description = colourRows[row];

@@ -23,7 +23,7 @@ SaverSettingsDialog::SaverSettingsDialog(const SaverSettings &settings, QWidget 
         auto *label = new QLabel(caption, this);
         auto *slider = new ColourSlider(this);
         slider->setObjectName(QString::fromLatin1(description.sliderName));
-        slider->setRange(0, 255);
+        slider->setRange(0, kaleidra::PatternState::highestLevel);
         slider->setPageStep(10);
         slider->setFixedSize(121, 17);
         slider->setAccessibleName(caption);
