@@ -19,26 +19,26 @@ struct PatternState {
     static constexpr std::int16_t highestLevel = 255;
     using Terms = std::array<std::int16_t, termCapacity>;
 
-    std::int16_t kansuu = 0;
-    std::int16_t running = 0;
+    std::int16_t kansuu {};
+    std::int16_t running {};
     Terms xAmp {};
     Terms yAmp {};
     Terms xFreq {};
     Terms yFreq {};
-    std::int16_t henka = 0;
-    std::int16_t curR = 0;
-    std::int16_t curG = 0;
-    std::int16_t curB = 0;
-    std::int16_t dirR = 0;
-    std::int16_t dirG = 0;
-    std::int16_t dirB = 0;
-    double bairitu = 0.0;
-    std::int16_t minR = 0;
-    std::int16_t maxR = 0;
-    std::int16_t minG = 0;
-    std::int16_t maxG = 0;
-    std::int16_t minB = 0;
-    std::int16_t maxB = 0;
+    std::int16_t henka {};
+    std::int16_t curR {};
+    std::int16_t curG {};
+    std::int16_t curB {};
+    std::int16_t dirR {};
+    std::int16_t dirG {};
+    std::int16_t dirB {};
+    double bairitu {};
+    std::int16_t minR {};
+    std::int16_t maxR {};
+    std::int16_t minG {};
+    std::int16_t maxG {};
+    std::int16_t minB {};
+    std::int16_t maxB {};
 };
 
 // Start values: not running, scale 5.0, nine terms, no extra nudges, a random
