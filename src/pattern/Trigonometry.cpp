@@ -5,6 +5,7 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <optional>
 
 namespace kaleidra {
 
@@ -232,20 +233,21 @@ Estimate estimate(double x)
 // hi + lo that holds it round to the same one. The sums lo ± error are
 // themselves rounded, by at most 2^-105 of hi, which the error's margin
 // covers.
-bool roundSurely(DoubleDouble value, double reductionError, double &rounded)
+std::optional<double> roundSurely(DoubleDouble value, double reductionError)
 {
     const double error = std::fabs(value.hi) * 0x1p-96 + reductionError;
     const double low = value.hi + (value.lo - error);
     const double high = value.hi + (value.lo + error);
-    rounded = low;
-    return low == high;
+    if (low != high)
+        return std::nullopt;
+    return low;
 }
 
 // The estimate rounded where that is sure, else the precise function's value.
 double rounded(DoubleDouble value, double reductionError, double (*precise)(double), double x)
 {
-    double surely = 0;
-    return roundSurely(value, reductionError, surely) ? surely : precise(x);
+    const std::optional<double> surely = roundSurely(value, reductionError);
+    return surely ? *surely : precise(x);
 }
 
 } // namespace
