@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <mutex>
+
 using kaleidra::Picture;
 
 namespace {
@@ -30,8 +32,8 @@ PictureBox::PictureBox(Picture &picture, QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(border);
     setFocusPolicy(Qt::StrongFocus);
-    static const bool canvasRole = (QAccessible::installFactory(canvasFor), true);
-    Q_UNUSED(canvasRole);
+    static std::once_flag canvasRole;
+    std::call_once(canvasRole, QAccessible::installFactory, canvasFor);
     setAccessibleName(QStringLiteral("描画領域"));
     setAccessibleDescription(QStringLiteral("描画領域: 模様が描かれる 630 × 630 ドットの黒い正方形"));
     setAttribute(Qt::WA_StaticContents);
