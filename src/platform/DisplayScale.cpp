@@ -14,10 +14,11 @@ qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize des
         const QSize framed = (QSizeF(designSize) * scale).toSize().grownBy(frame);
         return framed.width() <= workArea.width() && framed.height() <= workArea.height();
     };
-    qreal scale = desktopScale;
+    // Never below 100 %, where the window has the size it was designed at.
+    qreal scale = std::max<qreal>(desktopScale, 1);
     while (scale > 1 && !fits(scale))
         scale = std::ceil(scale * 4 - 1) / 4;
-    return std::max<qreal>(scale, 1);
+    return scale;
 }
 
 void useDesktopScale()

@@ -44,7 +44,7 @@ private slots:
         QTest::newRow("1080p at 110 dpi keeps its own scale") << fullHd << QMargins(1, 21, 1, 1) << 110 / 96.0 << 110 / 96.0;
         QTest::newRow("1080p at 220 dpi: the quarter below, then quarters") << fullHd << QMargins(1, 30, 1, 1) << 220 / 96.0 << 1.25;
         QTest::newRow("too small steps down too, to an exact fit") << QSize(1271, 1010) << QMargins() << 2.0 << 1.5;
-        QTest::newRow("a factor below 1 the user set") << fullHd << QMargins() << 0.5 << 1.0;
+        QTest::newRow("a factor below 1 the user set, on a screen too small for 1") << QSize(800, 600) << QMargins() << 0.5 << 1.0;
     }
 
     void fittingScale()
