@@ -56,10 +56,10 @@ QScrollBar *HelpViewer::verticalScrollBar() const
 
 void HelpViewer::showContents(const QString &path)
 {
+    QWidget *opener = QApplication::activeWindow();
     const HelpFile::Contents contents = HelpFile::read(path);
     setHtml(contents.ok() ? contents.text : cannotShowHelpFile(path, contents.failure));
     verticalScrollBar()->setValue(0);
-    QWidget *opener = QApplication::activeWindow();
     if (opener && opener != this) {
         m_opener = opener;
         m_openerOwner = ownerOf(opener);

@@ -19,7 +19,8 @@
 #include <QPushButton>
 
 Form2::Form2(const QImage &picture, QAction *mnuSave, const QString &startFolder, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_picture(picture)
     , m_mnuSave(mnuSave)
     , m_startFolder(startFolder)
@@ -27,8 +28,6 @@ Form2::Form2(const QImage &picture, QAction *mnuSave, const QString &startFolder
     Q_ASSERT(mnuSave);
     setWindowTitle(QStringLiteral("画像を保存"));
     setWindowIcon(Icons::picture());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     resize(clientWidth, clientHeight);
     buildControls();
 

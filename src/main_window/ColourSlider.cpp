@@ -22,7 +22,6 @@ void ColourSlider::keyPressEvent(QKeyEvent *event)
     }
     const bool lower = left != isRightToLeft();
     triggerAction(lower ? SliderSingleStepSub : SliderSingleStepAdd);
-    event->accept();
 }
 
 void ColourSlider::paintEvent(QPaintEvent *event)
