@@ -45,13 +45,10 @@ long long Picture::toPixel(float coordinate)
 {
     // Far beyond the surface every value is as good as another, but converting
     // a float outside the range of long long (or NaN) would be undefined.
+    // fmax gives the bound for NaN.
     constexpr double farAway = 1e15;
     const double rounded = std::nearbyint(double(coordinate));
-    if (!(rounded > -farAway))
-        return -(long long)farAway;
-    if (rounded > farAway)
-        return (long long)farAway;
-    return (long long)rounded;
+    return (long long)std::fmin(std::fmax(rounded, -farAway), farAway);
 }
 
 std::uint32_t Picture::toArgb(std::uint32_t colour)
