@@ -34,11 +34,11 @@ Contents read(const QString &path, qint64 limit)
         ::close(handle);
         return { {}, Failure::Unreadable };
     }
-    // A file grown since is cut off past the limit, not read to its end.
-    QByteArray bytes = file.read(limit + 1);
+    // A file grown since is cut off at the limit, not read to its end.
+    QByteArray bytes = file.read(limit);
     if (file.error() != QFileDevice::NoError)
         return { {}, Failure::Unreadable };
-    if (bytes.size() > limit)
+    if (!file.atEnd())
         return { {}, Failure::TooLarge };
     return { bytes, Failure::None };
 }
