@@ -149,13 +149,13 @@ void HelpViewer::keepOnScreen()
 
 QRect HelpViewer::placement(const QRect &screen, const QRect &window, const QList<QRect> &controls, QSize size)
 {
-    QList<int> lefts { window.right() + 1, window.left() - size.width(), screen.left(), screen.right() + 1 - size.width() };
-    QList<int> tops { window.top(), window.bottom() + 1, screen.top(), screen.bottom() + 1 - size.height() };
+    const QPoint wanted(window.right() + 1, window.top());
+    QList<int> lefts { wanted.x(), window.left() - size.width(), screen.left(), screen.right() + 1 - size.width() };
+    QList<int> tops { wanted.y(), window.bottom() + 1, screen.top(), screen.bottom() + 1 - size.height() };
     for (const QRect &control : controls) {
         lefts << control.right() + 1;
         tops << control.bottom() + 1;
     }
-    const QPoint wanted(window.right() + 1, window.top());
     QRect best;
     long long bestArea = 0;
     int bestDistance = 0;
