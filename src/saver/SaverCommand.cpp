@@ -1,5 +1,7 @@
 #include "SaverCommand.h"
 
+#include "pattern/PatternState.h"
+
 #include <cctype>
 #include <limits>
 
@@ -118,7 +120,7 @@ SaverCommandResult parseSaverCommand(const std::vector<std::string> &arguments, 
                 if (option != std::string("-") + saverBoundOptions[row])
                     continue;
                 const auto value = hasNext ? parseNumber(arguments[++i]) : std::nullopt;
-                if (!value || *value > 255)
+                if (!value || *value > kaleidra::PatternState::highestLevel)
                     return failure(argument + " の後に 0 から 255 までの数が要ります");
                 command.bounds[row] = int(*value);
                 understood = true;
