@@ -90,12 +90,11 @@ ReadoutText fittingReadoutText(const QFont &font, qreal scale)
 } // namespace
 
 Form1::Form1(kaleidra::RandomSource &random, QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent, frameKind)
     , m_engine(random)
 {
     setWindowTitle(QStringLiteral("カレイドラ"));
     setWindowIcon(Icons::program());
-    setWindowFlags(frameKind);
 
     buildMenus();
     buildControls();
