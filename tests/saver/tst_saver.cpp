@@ -13,9 +13,8 @@ using Bounds = QList<int>;
 
 static std::vector<std::string> words(const QStringList &arguments)
 {
-    std::vector<std::string> words;
-    for (const QString &argument : arguments)
-        words.push_back(argument.toStdString());
+    std::vector<std::string> words(arguments.size());
+    std::transform(arguments.begin(), arguments.end(), words.begin(), [](const QString &a) { return a.toStdString(); });
     return words;
 }
 
