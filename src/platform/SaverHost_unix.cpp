@@ -33,11 +33,11 @@ std::optional<QSize> windowSize(WId window)
 {
     xcb_connection_t *c = connection();
     if (!c)
-        return std::nullopt;
+        return {};
     const QScopedPointer<xcb_get_geometry_reply_t, QScopedPointerPodDeleter> reply(
         xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(window)), nullptr));
     if (!reply)
-        return std::nullopt;
+        return {};
     return QSize(reply->width, reply->height);
 }
 

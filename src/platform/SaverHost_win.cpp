@@ -21,7 +21,7 @@ std::optional<QSize> windowSize(WId window)
     const HWND handle = reinterpret_cast<HWND>(window);
     RECT inside;
     if (!IsWindow(handle) || !GetClientRect(handle, &inside))
-        return std::nullopt;
+        return {};
     // A client rectangle's top left is always 0, 0.
     return QSize(int(inside.right), int(inside.bottom));
 }
