@@ -67,8 +67,7 @@ private slots:
         QFETCH(Mode, mode);
         QFETCH(quint64, window);
 
-        const std::string variable = environment.toStdString();
-        const SaverCommandResult result = parseSaverCommand(words(arguments), environment.isNull() ? nullptr : variable.c_str());
+        const SaverCommandResult result = parseSaverCommand(words(arguments), environment.isNull() ? nullptr : environment.toStdString().c_str());
         QCOMPARE(result.error.empty(), accepted);
         QVERIFY(accepted || result.error.find("使い方") != std::string::npos);
         QCOMPARE(result.command.mode, mode);
