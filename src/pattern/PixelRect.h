@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <limits>
 
 namespace kaleidra {
@@ -14,8 +15,17 @@ struct PixelRect {
     int bottom = std::numeric_limits<int>::min();
 
     bool isEmpty() const { return right < left; }
-    int width() const { return isEmpty() ? 0 : right - left + 1; }
-    int height() const { return isEmpty() ? 0 : bottom - top + 1; }
+    // Only a rectangle holding a pixel has a size: the empty one's bounds are far apart.
+    int width() const
+    {
+        assert(!isEmpty());
+        return right - left + 1;
+    }
+    int height() const
+    {
+        assert(!isEmpty());
+        return bottom - top + 1;
+    }
 
     void add(int x, int y)
     {
