@@ -17,6 +17,7 @@
 #include <cmath>
 
 static const char *const sliders[] = { "HScroll1", "HScroll2", "HScroll3", "HScroll4", "HScroll5", "HScroll6" };
+static const char *const captions[] = { "Label8", "Label9", "Label10", "Label11", "Label12", "Label14" };
 static const char *const readouts[] = { "lab_R1", "lab_R2", "lab_G1", "lab_G2", "lab_B1", "lab_B2" };
 
 // Holds every QTimer still, the window's clock among them: the figures drawn
@@ -182,8 +183,8 @@ private slots:
         QCOMPARE(HelpViewer::placement({ 0, 0, 800, 600 }, { 0, 100, 849, 694 }, { { 0, 0, 800, 600 } }, { 432, 645 }), QRect(368, 0, 432, 600));
     }
 
-    // Each slider moved past its partner springs back to it, and a dragged
-    // one changes its bound only once let go.
+    // Each slider, which its caption labels, moved past its partner springs
+    // back to it, and a dragged one changes its bound only once let go.
     void sliderPairs()
     {
         kaleidra::ScriptedRandom random;
@@ -197,6 +198,7 @@ private slots:
             slider(row)->triggerAction(row % 2 ? QScrollBar::SliderToMinimum : QScrollBar::SliderToMaximum);
             QCOMPARE(slider(row)->value(), 100 - row);
             QCOMPARE(window.findChild<QLabel *>(readouts[row])->text(), QString::number(100 - row));
+            QCOMPARE(window.findChild<QLabel *>(captions[row])->buddy(), slider(row));
             QCOMPARE(int(*bounds[row]), 100 - row);
         }
         slider(4)->setSliderDown(true);
