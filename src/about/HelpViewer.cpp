@@ -14,6 +14,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -24,6 +26,12 @@ constexpr QSize readable(320, 240);
 QString cannotShowHelpFile(const QString &path, const QString &reason)
 {
     return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(reason.toHtmlEscaped(), path.toHtmlEscaped());
+}
+
+// How good a place is: first its area, then its nearness to the place wanted.
+std::pair<long long, int> merit(const QRect &place, QPoint wanted)
+{
+    return { 1LL * place.width() * place.height(), -(place.topLeft() - wanted).manhattanLength() };
 }
 
 } // namespace
@@ -156,9 +164,7 @@ QRect HelpViewer::placement(const QRect &screen, const QRect &window, const QLis
         lefts << control.right() + 1;
         tops << control.bottom() + 1;
     }
-    QRect best;
-    long long bestArea = 0;
-    int bestDistance = 0;
+    std::optional<QRect> best;
     for (const int left : lefts) {
         for (const int top : tops) {
             if (!screen.contains(left, top))
@@ -169,17 +175,12 @@ QRect HelpViewer::placement(const QRect &screen, const QRect &window, const QLis
                 || std::any_of(controls.cbegin(), controls.cend(),
                                [&candidate](const QRect &control) { return control.intersects(candidate); }))
                 continue;
-            const long long area = 1LL * candidate.width() * candidate.height();
-            const int distance = (candidate.topLeft() - wanted).manhattanLength();
-            if (area > bestArea || (area == bestArea && distance < bestDistance)) {
+            if (!best || merit(candidate, wanted) > merit(*best, wanted))
                 best = candidate;
-                bestArea = area;
-                bestDistance = distance;
-            }
         }
     }
-    if (!best.isNull())
-        return best;
+    if (best)
+        return *best;
     const QSize fitted = size.boundedTo(screen.size());
     return QRect(QPoint(std::clamp(wanted.x(), screen.left(), screen.right() + 1 - fitted.width()),
                         std::clamp(wanted.y(), screen.top(), screen.bottom() + 1 - fitted.height())),
