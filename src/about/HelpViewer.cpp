@@ -40,7 +40,6 @@ HelpViewer::HelpViewer(QWidget *parent)
     : QMainWindow(parent)
     , m_text(new QTextBrowser(this))
 {
-    setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("カレイドラ ヘルプ"));
     setWindowIcon(Icons::program());
     // The program ends with its main window, even while the help is open.

@@ -9,7 +9,6 @@ FocusRing::FocusRing(QWidget *target)
     , m_target(target)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
     setGeometry(target->rect());
 }
 
