@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine in a prefix of its own, killed after 60 s, and prints its results from a file,
+# Runs a Windows test program under Wine in a prefix of its own, killed after 45 s, and prints its results from a file,
 # as its output does not reach the terminal. As root it maps a read-only and a full 64 KiB tmpfs as R: and F: and names them.
 source "$(dirname "$0")/new-prefix.sh" "$(mktemp -d)"
 cleanup() {
@@ -12,7 +12,7 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$WINEPREFIX"/media/{ro,full} && mount -t tm
     mount -t tmpfs -o size=64k tmpfs "$WINEPREFIX/media/full"; then
     ln -s "$WINEPREFIX/media/ro" "$WINEPREFIX/dosdevices/r:" && ln -s "$WINEPREFIX/media/full" "$WINEPREFIX/dosdevices/f:" && export KALEIDRA_TEST_DRIVE_RO=R:/ KALEIDRA_TEST_DRIVE_FULL=F:/
 fi
-timeout -s KILL 60 wine "$@" -o "$(wine winepath -w "$WINEPREFIX/results.txt"),txt" 2>/dev/null
+timeout -s KILL 45 wine "$@" -o "$(wine winepath -w "$WINEPREFIX/results.txt"),txt" 2>/dev/null
 status=$?
 cat "$WINEPREFIX/results.txt"
 exit $status
