@@ -38,13 +38,13 @@ unsigned long long pointsDigest(int stateCount)
     unsigned long long digest = 0xcbf29ce484222325ull;
     for (int i = 0; i < stateCount; ++i) {
         PatternState state;
-        state.kansuu = 9;
-        state.bairitu = 5.0;
-        for (int term = 0; term < state.kansuu; ++term) {
-            state.xAmp[term] = whole(0, 10);
-            state.yAmp[term] = whole(0, 10);
-            state.xFreq[term] = whole(1, 10);
-            state.yFreq[term] = whole(1, 10);
+        state.termCount = 9;
+        state.magnification = 5.0;
+        for (int term = 0; term < state.termCount; ++term) {
+            state.xAmplitude[term] = whole(0, 10);
+            state.yAmplitude[term] = whole(0, 10);
+            state.xFrequency[term] = whole(1, 10);
+            state.yFrequency[term] = whole(1, 10);
         }
         RecordingSink sink;
         drawPattern(state, sink);
@@ -100,8 +100,8 @@ int main()
     const Clock::time_point tableStart = Clock::now();
     for (int frequency = 1; frequency <= 10; ++frequency) {
         PatternState warm = states.front();
-        warm.xFreq.fill(std::int16_t(frequency));
-        warm.yFreq.fill(std::int16_t(frequency));
+        warm.xFrequency.fill(std::int16_t(frequency));
+        warm.yFrequency.fill(std::int16_t(frequency));
         CountingSink sink;
         drawPattern(warm, sink);
     }

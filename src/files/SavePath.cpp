@@ -1,4 +1,4 @@
-#include "SavePath.h"
+#include "files/SavePath.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "SavePicture.h"
+#include "files/SavePicture.h"
 
-#include "SavePath.h"
-#include "platform/MessageBoxes.h"
-#include "platform/PictureFile.h"
+#include "files/SavePath.h"
+#include "system/PictureFile.h"
+#include "widgets/MessageBoxes.h"
 
 bool savePicture(const QImage &picture, const QString &path, QWidget *parent)
 {

@@ -1,18 +1,18 @@
-#include "main_window/Form1.h"
-#include "platform/ClockRandom.h"
-#include "platform/DisplayScale.h"
-#include "platform/JapaneseUi.h"
+#include "main_window/MainWindow.h"
+#include "pattern/ClockRandom.h"
+#include "system/DisplayScale.h"
+#include "widgets/JapaneseUi.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    chooseDisplayScale(argc, argv, Form1::designSize, Form1::frameKind);
+    chooseDisplayScale(argc, argv, MainWindow::designSize, MainWindow::frameKind);
     QApplication app(argc, argv);
     installJapaneseUi(app);
 
-    ClockRandom random;
-    Form1 window(random);
+    kaleidra::ClockRandom random;
+    MainWindow window(random);
     window.show();
     return app.exec();
 }

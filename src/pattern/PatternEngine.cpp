@@ -20,26 +20,26 @@ void PatternEngine::load()
 
 bool PatternEngine::toggleRun()
 {
-    if (m_state.running != 0) {
-        m_state.running = 0;
+    if (m_state.running) {
+        m_state.running = false;
         return false;
     }
-    assert(m_state.kansuu >= 0 && m_state.kansuu <= PatternState::termCapacity);
+    assert(m_state.termCount >= 0 && m_state.termCount <= PatternState::termCapacity);
     m_picture.clear();
     const auto draw = [this] { return std::int16_t(randomWhole(m_random.next(), 9) + 1); };
-    for (int i = 0; i < m_state.kansuu; ++i) {
-        m_state.xAmp[i] = draw();
-        m_state.yAmp[i] = draw();
-        m_state.xFreq[i] = draw();
-        m_state.yFreq[i] = draw();
+    for (int i = 0; i < m_state.termCount; ++i) {
+        m_state.xAmplitude[i] = draw();
+        m_state.yAmplitude[i] = draw();
+        m_state.xFrequency[i] = draw();
+        m_state.yFrequency[i] = draw();
     }
-    m_state.running = 1;
+    m_state.running = true;
     return true;
 }
 
 PixelRect PatternEngine::tick()
 {
-    if (m_state.running != 0)
+    if (m_state.running)
         stepPattern();
     return m_picture.takeChangedArea();
 }
@@ -53,36 +53,36 @@ void PatternEngine::stepPattern()
 
 void PatternEngine::nudgeParameters()
 {
-    const int termCount = m_state.kansuu;
+    const int termCount = m_state.termCount;
     assert(termCount >= 0 && termCount <= PatternState::termCapacity);
     const auto sign = [this] { return randomSign(m_random.next()); };
     // randomWhole(r, 0) is 0, so even without terms the index stays in the arrays.
     const auto index = [this, termCount] { return randomWhole(m_random.next(), termCount); };
-    const int passes = m_state.henka + 1;
+    const int passes = m_state.extraNudgePasses + 1;
     for (int pass = 0; pass < passes; ++pass) {
         const int s1 = sign();
         const int s2 = sign();
         const int s3 = sign();
         const int s4 = sign();
         int i = index();
-        m_state.xAmp[i] = std::int16_t(m_state.xAmp[i] + s1);
+        m_state.xAmplitude[i] = std::int16_t(m_state.xAmplitude[i] + s1);
         i = index();
-        m_state.yAmp[i] = std::int16_t(m_state.yAmp[i] + s2);
+        m_state.yAmplitude[i] = std::int16_t(m_state.yAmplitude[i] + s2);
         i = index();
-        m_state.xFreq[i] = std::int16_t(m_state.xFreq[i] + s3);
+        m_state.xFrequency[i] = std::int16_t(m_state.xFrequency[i] + s3);
         i = index();
-        m_state.yFreq[i] = std::int16_t(m_state.yFreq[i] + s4);
+        m_state.yFrequency[i] = std::int16_t(m_state.yFrequency[i] + s4);
     }
 }
 
 void PatternEngine::clampParameters()
 {
     const auto clamp = [](std::int16_t &value, std::int16_t low) { value = std::clamp(value, low, PatternState::highestParameter); };
-    for (int i = 0; i < m_state.kansuu; ++i) {
-        clamp(m_state.xAmp[i], 0);
-        clamp(m_state.yAmp[i], 0);
-        clamp(m_state.xFreq[i], PatternState::lowestFrequency);
-        clamp(m_state.yFreq[i], PatternState::lowestFrequency);
+    for (int i = 0; i < m_state.termCount; ++i) {
+        clamp(m_state.xAmplitude[i], 0);
+        clamp(m_state.yAmplitude[i], 0);
+        clamp(m_state.xFrequency[i], PatternState::lowestFrequency);
+        clamp(m_state.yFrequency[i], PatternState::lowestFrequency);
     }
 }
 

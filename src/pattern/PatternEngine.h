@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PatternState.h"
-#include "Picture.h"
-#include "PixelRect.h"
+#include "pattern/PatternState.h"
+#include "pattern/Picture.h"
+#include "pattern/PixelRect.h"
 
 namespace kaleidra {
 
@@ -21,7 +21,7 @@ public:
     // One timer tick: a step of the run when one is on. Returns the picture
     // area changed since the last call (also covering a clear by toggleRun).
     PixelRect tick();
-    // One step: henka + 1 passes of random ±1 nudges, clamping, then a pattern.
+    // One step: extraNudgePasses + 1 passes of random ±1 nudges, clamping, then a pattern.
     void stepPattern();
 
     PatternState &state() { return m_state; }

@@ -96,7 +96,7 @@ void bounce(std::int16_t &value, std::int16_t &direction, int step, int low, int
 
 void drawPattern(PatternState &state, PlotSink &sink)
 {
-    const int termCount = state.kansuu;
+    const int termCount = state.termCount;
     assert(termCount >= 0 && termCount <= PatternState::termCapacity);
 
     // Frequencies that a run never uses occur only before the first run (all
@@ -116,14 +116,14 @@ void drawPattern(PatternState &state, PlotSink &sink)
     std::vector<Term> xTerms;
     std::vector<Term> yTerms;
     for (int i = 0; i < termCount; ++i) {
-        if (state.xAmp[i] != 0)
-            xTerms.push_back({double(state.xAmp[i]), waveFor(state.xFreq[i]).cosines.data()});
-        if (state.yAmp[i] != 0)
-            yTerms.push_back({double(state.yAmp[i]), waveFor(state.yFreq[i]).sines.data()});
+        if (state.xAmplitude[i] != 0)
+            xTerms.push_back({double(state.xAmplitude[i]), waveFor(state.xFrequency[i]).cosines.data()});
+        if (state.yAmplitude[i] != 0)
+            yTerms.push_back({double(state.yAmplitude[i]), waveFor(state.yFrequency[i]).sines.data()});
     }
 
-    const std::uint32_t colour = colourValue(state.curR, state.curG, state.curB);
-    const double scale = state.bairitu;
+    const std::uint32_t colour = colourValue(state.pen.level.red, state.pen.level.green, state.pen.level.blue);
+    const double scale = state.magnification;
     double px = 0.0;
     double py = 0.0;
     int k = 0;
@@ -166,9 +166,12 @@ void drawPattern(PatternState &state, PlotSink &sink)
 
 void stepColour(PatternState &state)
 {
-    bounce(state.curR, state.dirR, 5, state.minR, state.maxR);
-    bounce(state.curG, state.dirG, 15, state.minG, state.maxG);
-    bounce(state.curB, state.dirB, 15, state.minB, state.maxB);
+    ColourLevels &level = state.pen.level;
+    ColourLevels &direction = state.pen.direction;
+    const ColourBounds &bounds = state.bounds;
+    bounce(level.red, direction.red, 5, bounds.minimum.red, bounds.maximum.red);
+    bounce(level.green, direction.green, 15, bounds.minimum.green, bounds.maximum.green);
+    bounce(level.blue, direction.blue, 15, bounds.minimum.blue, bounds.maximum.blue);
 }
 
 } // namespace kaleidra

@@ -7,15 +7,15 @@ namespace kaleidra {
 void loadPatternState(PatternState &state, RandomSource &random)
 {
     state = PatternState {};
-    state.bairitu = 5.0;
-    state.kansuu = 9;
+    state.magnification = 5.0;
+    state.termCount = 9;
     // The three draws are sequenced statements: a scripted source must see red first.
-    state.curR = std::int16_t(randomWhole(random.next(), PatternState::highestLevel + 1));
-    state.curG = std::int16_t(randomWhole(random.next(), PatternState::highestLevel + 1));
-    state.curB = std::int16_t(randomWhole(random.next(), PatternState::highestLevel + 1));
-    state.maxR = PatternState::highestLevel;
-    state.maxG = PatternState::highestLevel;
-    state.maxB = PatternState::highestLevel;
+    state.pen.level.red = std::int16_t(randomWhole(random.next(), PatternState::highestLevel + 1));
+    state.pen.level.green = std::int16_t(randomWhole(random.next(), PatternState::highestLevel + 1));
+    state.pen.level.blue = std::int16_t(randomWhole(random.next(), PatternState::highestLevel + 1));
+    state.bounds.maximum.red = PatternState::highestLevel;
+    state.bounds.maximum.green = PatternState::highestLevel;
+    state.bounds.maximum.blue = PatternState::highestLevel;
 }
 
 } // namespace kaleidra

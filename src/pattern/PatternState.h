@@ -7,6 +7,26 @@ namespace kaleidra {
 
 class RandomSource;
 
+// One level for each of red, green and blue, 0 to PatternState::highestLevel.
+struct ColourLevels {
+    std::int16_t red {};
+    std::int16_t green {};
+    std::int16_t blue {};
+};
+
+// The colour the next figure is drawn in, and the way each level moves after
+// it: 0 upwards, 1 downwards.
+struct PenColour {
+    ColourLevels level;
+    ColourLevels direction;
+};
+
+// The range each level of the pen colour moves in, as the sliders set it.
+struct ColourBounds {
+    ColourLevels minimum;
+    ColourLevels maximum;
+};
+
 // The variables the main window keeps for the whole life of the program.
 // Every field is 0 until loadPatternState() gives the start values.
 struct PatternState {
@@ -19,30 +39,22 @@ struct PatternState {
     static constexpr std::int16_t highestLevel = 255;
     using Terms = std::array<std::int16_t, termCapacity>;
 
-    std::int16_t kansuu {};
-    std::int16_t running {};
-    Terms xAmp {};
-    Terms yAmp {};
-    Terms xFreq {};
-    Terms yFreq {};
-    std::int16_t henka {};
-    std::int16_t curR {};
-    std::int16_t curG {};
-    std::int16_t curB {};
-    std::int16_t dirR {};
-    std::int16_t dirG {};
-    std::int16_t dirB {};
-    double bairitu {};
-    std::int16_t minR {};
-    std::int16_t maxR {};
-    std::int16_t minG {};
-    std::int16_t maxG {};
-    std::int16_t minB {};
-    std::int16_t maxB {};
+    std::int16_t termCount {};
+    bool running = false;
+    Terms xAmplitude {};
+    Terms yAmplitude {};
+    Terms xFrequency {};
+    Terms yFrequency {};
+    // Each step nudges the parameters this many times more than once.
+    std::int16_t extraNudgePasses {};
+    PenColour pen;
+    double magnification {};
+    ColourBounds bounds;
 };
 
-// Start values: not running, scale 5.0, nine terms, no extra nudges, a random
-// pen colour (three draws: red, green, blue) and the full 0–255 colour ranges.
+// Start values: not running, magnification 5.0, nine terms, no extra nudges,
+// a random pen colour (three draws: red, green, blue) and the full 0–255
+// colour ranges.
 void loadPatternState(PatternState &state, RandomSource &random);
 
 } // namespace kaleidra

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PixelRect.h"
-#include "PlotSink.h"
+#include "pattern/PixelRect.h"
+#include "pattern/PlotSink.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ExitRule.h"
+#include "saver/ExitRule.h"
 
 ExitRule::ExitRule(int startX, int startY)
     : m_startX(startX)

@@ -1,4 +1,4 @@
-#include "PictureFrame.h"
+#include "saver/PictureFrame.h"
 
 #include "pattern/Picture.h"
 

@@ -1,8 +1,8 @@
-#include "Saver.h"
+#include "saver/Saver.h"
 
-#include "platform/SaverHost.h"
-#include "SaverView.h"
 #include "pattern/Picture.h"
+#include "saver/SaverView.h"
+#include "system/SaverHost.h"
 
 #include <QCursor>
 #include <QGuiApplication>

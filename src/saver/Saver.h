@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ExitRule.h"
-#include "SaverCommand.h"
-#include "SaverSettings.h"
 #include "pattern/PatternEngine.h"
+#include "saver/ExitRule.h"
+#include "saver/SaverCommand.h"
+#include "saver/SaverSettings.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "SaverCommand.h"
+#include "saver/SaverCommand.h"
 
 #include "pattern/PatternState.h"
 

@@ -1,7 +1,7 @@
-#include "SaverSettings.h"
+#include "saver/SaverSettings.h"
 
-#include "SaverCommand.h"
-#include "main_window/ColourRows.h"
+#include "saver/SaverCommand.h"
+#include "widgets/ColourRows.h"
 
 #include <QSettings>
 
@@ -67,7 +67,7 @@ void SaverSettings::copyBoundsTo(kaleidra::PatternState &state) const
 {
     static_assert(colourRows.size() == std::tuple_size_v<decltype(bounds)>);
     for (std::size_t row = 0; row < colourRows.size(); ++row)
-        state.*colourRows[row].bound = std::int16_t(bounds[row]);
+        boundOf(state.bounds, colourRows[row]) = std::int16_t(bounds[row]);
 }
 
 void SaverSettings::makeValid()
@@ -75,9 +75,6 @@ void SaverSettings::makeValid()
     for (int &bound : bounds)
         bound = std::clamp(bound, 0, int(kaleidra::PatternState::highestLevel));
     intervalSeconds = std::clamp(intervalSeconds, minimumIntervalSeconds, maximumIntervalSeconds);
-    for (std::size_t row = 0; row < colourRows.size(); ++row) {
-        const ColourRow &description = colourRows[row];
-        if (description.isMinimum && bounds[row] > bounds[std::size_t(description.partner)])
-            bounds[row] = bounds[std::size_t(description.partner)];
-    }
+    for (std::size_t row = 0; row < colourRows.size(); ++row)
+        bounds[row] = yieldingValue(colourRows[row], bounds[row], bounds[std::size_t(colourRows[row].partner)]);
 }

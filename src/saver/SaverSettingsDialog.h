@@ -1,13 +1,10 @@
 #pragma once
 
-#include "SaverSettings.h"
+#include "saver/SaverSettings.h"
 
 #include <QDialog>
 
-#include <array>
-
-class QLabel;
-class QScrollBar;
+class ColourControls;
 class QSpinBox;
 
 // The screen saver's settings window: the main window's six colour sliders
@@ -21,9 +18,6 @@ public:
     SaverSettings settings() const;
 
 private:
-    void sliderChange(int row);
-
-    std::array<QScrollBar *, 6> m_sliders {};
-    std::array<QLabel *, 6> m_readouts {};
+    ColourControls *m_colours = nullptr;
     QSpinBox *m_interval = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "SaverView.h"
+#include "saver/SaverView.h"
 
 #include "pattern/Picture.h"
 

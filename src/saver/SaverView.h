@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureFrame.h"
+#include "saver/PictureFrame.h"
 
 #include <QImage>
 #include <QRasterWindow>

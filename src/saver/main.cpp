@@ -1,10 +1,10 @@
-#include "Saver.h"
-#include "SaverSettingsDialog.h"
-#include "platform/ClockRandom.h"
-#include "platform/DisplayScale.h"
-#include "platform/JapaneseUi.h"
-#include "platform/MessageBoxes.h"
-#include "platform/SaverHost.h"
+#include "saver/Saver.h"
+#include "pattern/ClockRandom.h"
+#include "saver/SaverSettingsDialog.h"
+#include "system/DisplayScale.h"
+#include "system/SaverHost.h"
+#include "widgets/JapaneseUi.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     settings.applyOptions(command);
-    ClockRandom random;
+    kaleidra::ClockRandom random;
     Saver saver(command, settings, random);
     const QString failure = saver.start();
     if (!failure.isEmpty()) {

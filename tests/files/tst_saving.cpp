@@ -1,15 +1,14 @@
-#include "files/DirListBox.h"
-#include "files/DriveListBox.h"
-#include "files/FileListBox.h"
-#include "files/Form2.h"
-#include "files/Module1.h"
+#include "files/FolderList.h"
+#include "files/DriveList.h"
+#include "files/FileList.h"
 #include "files/SavePath.h"
-#include "main_window/Form1.h"
-#include "main_window/PictureBox.h"
-#include "platform/ClockRandom.h"
-#include "platform/JapaneseUi.h"
-#include "platform/PictureFile.h"
+#include "files/SavePictureDialog.h"
+#include "main_window/DrawingArea.h"
+#include "main_window/MainWindow.h"
+#include "pattern/ClockRandom.h"
 #include "ReferencePicture.h"
+#include "system/PictureFile.h"
+#include "widgets/JapaneseUi.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,22 +17,22 @@
 #include <sys/mount.h>
 #endif
 
-class TstSaving : public QObject {
+class SavingTest : public QObject {
     Q_OBJECT
 
     // Opens the chooser, lets act set it up, then clicks 保存; true when the chooser stayed open,
     // and then, given a reference, it must look so once 保存 has the keyboard back.
-    bool saveAs(const std::function<void(Form2 *)> &act, const QString &reference = QString())
+    bool saveAs(const std::function<void(SavePictureDialog *)> &act, const QString &reference = QString())
     {
         bool open = false;
         auto *poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [&, poll] {
-            if (auto *chooser = qobject_cast<Form2 *>(QApplication::activeModalWidget())) {
+            if (auto *chooser = qobject_cast<SavePictureDialog *>(QApplication::activeModalWidget())) {
                 poll->stop();
                 chooser->activateWindow();
                 const bool active = QTest::qWaitForWindowActive(chooser);
                 // The system disk's label differs between machines.
-                auto *drives = chooser->findChild<DriveListBox *>();
+                auto *drives = chooser->findChild<DriveList *>();
                 drives->setItemText(drives->currentIndex(), QDir::toNativeSeparators(drives->drive()));
                 act(chooser);
                 auto *button = chooser->findChild<QPushButton *>();
@@ -47,11 +46,11 @@ class TstSaving : public QObject {
             }
         });
         poll->start(5);
-        m_form->findChild<QAction *>(QStringLiteral("mnuSaveAs"))->trigger();
+        m_form->findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
         return open;
     }
     QString start(const QString &name = QString()) const { return QDir::cleanPath(m_start + '/' + name); }
-    QImage picture() const { return m_form->pictureBox()->image().convertToFormat(QImage::Format_RGB32); }
+    QImage picture() const { return m_form->drawingArea()->image().convertToFormat(QImage::Format_RGB32); }
     bool holdsDrawing(const QString &path) const { return QImage(path, "BMP").convertToFormat(QImage::Format_RGB32) == picture(); }
 
     // A name giving a file name of exactly units with ".bmp", of 万 as far as it goes, as each
@@ -67,8 +66,8 @@ class TstSaving : public QObject {
     const QString m_start = QDir::rootPath() + "tmp/kaleidra-saving";
     QLockFile m_lock { QDir::tempPath() + "/kaleidra-saving.lock" };
     const QByteArray m_home = qgetenv("HOME");
-    ClockRandom m_random { 20240601u };
-    std::unique_ptr<Form1> m_form;
+    kaleidra::ClockRandom m_random { 20240601u };
+    std::unique_ptr<MainWindow> m_form;
     QStringList m_boxes;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
 
@@ -82,12 +81,11 @@ private slots:
 
     void init()
     {
-        Module1::saveFileName.clear();
         m_boxes.clear();
         QDir(m_start).removeRecursively();
         // A file the chooser's "*.bmp" must leave out of its list, and a folder it must too.
         QVERIFY(QDir().mkpath(m_start) && QDir::setCurrent(m_start) && QDir().mkdir("sub") && QDir().mkdir("sub.bmp") && QFile("notes.txt").open(QIODevice::WriteOnly));
-        m_form = std::make_unique<Form1>(m_random);
+        m_form = std::make_unique<MainWindow>(m_random);
         m_form->engine().toggleRun();
         m_form->engine().toggleRun();
         m_form->engine().stepPattern();
@@ -122,12 +120,12 @@ private slots:
     {
 #ifndef Q_OS_WIN // Windows keeps a process's current folder from being removed.
         QVERIFY(QDir().mkdir("gone") && QDir().mkdir("gone (deleted)") && QDir::setCurrent("gone") && QDir(start()).rmdir("gone"));
-        m_form = std::make_unique<Form1>(m_random);
-        QVERIFY(!saveAs([&](Form2 *chooser) { QCOMPARE(chooser->findChild<DirListBox *>()->path(), start()); }));
+        m_form = std::make_unique<MainWindow>(m_random);
+        QVERIFY(!saveAs([&](SavePictureDialog *chooser) { QCOMPARE(chooser->findChild<FolderList *>()->path(), start()); }));
 #endif
-        QCOMPARE(Form2(picture(), m_form->saveAction(), start("gone/deeper")).findChild<DirListBox *>()->path(), start());
+        QCOMPARE(SavePictureDialog(picture(), start("gone/deeper")).findChild<FolderList *>()->path(), start());
         // Where not even its name is known, the home folder.
-        QCOMPARE(Form2(picture(), m_form->saveAction(), QString()).findChild<DirListBox *>()->path(), QDir::homePath());
+        QCOMPARE(SavePictureDialog(picture(), QString()).findChild<FolderList *>()->path(), QDir::homePath());
         // Else the start folder, unless it is the program's own or cannot be written to, where the
         // Pictures folder is taken. The program's folder as the system writes it, "\\"-separated on Windows.
         const auto opens = [this](const QString &from, const QString &program, bool writable, const QString &pictures) {
@@ -202,7 +200,7 @@ private slots:
             folder = media ? "/run/media/kaleidra-saving" : start("m");
             if (!QDir().mkpath(folder) || mount(media ? "/dev/kaleidra" : "tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
-            QVERIFY((DriveListBox().findData(folder) >= 0) == media && DriveListBox::driveOf(start()) == QDir::rootPath());
+            QVERIFY((DriveList().findData(folder) >= 0) == media && DriveList::driveOf(start()) == QDir::rootPath());
             qputenv("HOME", media ? m_home : QFile::encodeName(folder));
 #endif
         }
@@ -218,13 +216,13 @@ private slots:
         const qsizetype files = QDir(folder).entryList(QDir::Files | QDir::Hidden).size() + int(saved && !QFileInfo::exists(path));
 
         // After a failure's box, 保存 shows that it has the keyboard, as after Tab, though a click gave it.
-        QCOMPARE(saveAs([&](Form2 *chooser) {
+        QCOMPARE(saveAs([&](SavePictureDialog *chooser) {
             // A medium is listed from the start, as the drive of its own that it is.
-            QCOMPARE(chooser->findChild<DriveListBox *>()->findData(folder) >= 0, !medium.isEmpty());
-            chooser->findChild<DirListBox *>()->setPath(folder);
+            QCOMPARE(chooser->findChild<DriveList *>()->findData(folder) >= 0, !medium.isEmpty());
+            chooser->findChild<FolderList *>()->setPath(folder);
             // The drive list follows the folder list onto another drive, whose root the medium is.
-            QCOMPARE(chooser->findChild<DriveListBox *>()->drive(), medium.isEmpty() ? DriveListBox::driveOf(folder) : folder);
-            FileListBox *list = chooser->findChild<FileListBox *>();
+            QCOMPARE(chooser->findChild<DriveList *>()->drive(), medium.isEmpty() ? DriveList::driveOf(folder) : folder);
+            FileList *list = chooser->findChild<FileList *>();
             if (!name.isNull())
                 chooser->findChild<QLineEdit *>()->setText(name);
             else if (answer == QMessageBox::No) {
@@ -244,7 +242,7 @@ private slots:
         // A long name is broken every 40 characters, counted from its folder, so that the box fits on the screen.
         QVERIFY(name != QString(300, 'n') || m_boxes.value(0).contains(QDir::separator() + (QString(40, 'n') + QChar(0x200B)).repeated(2)));
         QVERIFY(QStringView(m_boxes.value(0)).isValidUtf16() && !m_boxes.value(0).contains(QString(QChar(0x200B)) + QChar(0x3099)));
-        QCOMPARE(Module1::saveFileName, saved ? path : QString());
+        QCOMPARE(m_form->savePath(), saved ? path : QString());
         QCOMPARE(m_form->saveAction()->isEnabled(), saved);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), files);
         QVERIFY(existing.isEmpty() || file.open(QIODevice::ReadOnly));
@@ -268,14 +266,14 @@ private slots:
     {
         const QString path = start("sub/pic.bmp");
         QVERIFY(QFile(start("sub/in sub.bmp")).open(QIODevice::WriteOnly) && QFile(start("sub/z.bmp")).open(QIODevice::WriteOnly));
-        QVERIFY(!saveAs([&](Form2 *chooser) {
+        QVERIFY(!saveAs([&](SavePictureDialog *chooser) {
             KALEIDRA_COMPARE_PICTURE(chooser->grab().toImage(), "chooser-fresh");
-            DirListBox *folders = chooser->findChild<DirListBox *>();
-            const int drives = chooser->findChild<DriveListBox *>()->count();
+            FolderList *folders = chooser->findChild<FolderList *>();
+            const int drives = chooser->findChild<DriveList *>()->count();
             folders->setCurrentItem(folders->findItems("sub", Qt::MatchExactly).value(0));
             QTest::keyClick(folders, Qt::Key_Return);
-            QCOMPARE(chooser->findChild<DriveListBox *>()->count(), drives);
-            FileListBox *files = chooser->findChild<FileListBox *>();
+            QCOMPARE(chooser->findChild<DriveList *>()->count(), drives);
+            FileList *files = chooser->findChild<FileList *>();
             files->setCurrentItem(files->item(0), QItemSelectionModel::NoUpdate);
             QTest::keyClick(files, Qt::Key_Up);
             QTest::keyClick(files, Qt::Key_Down);
@@ -290,16 +288,16 @@ private slots:
         QVERIFY(holdsDrawing(path));
 
         // A fresh start; an unreadable drive puts the drive list back on the folder shown, which stays and is saved to.
-        QVERIFY(!saveAs([&](Form2 *chooser) {
+        QVERIFY(!saveAs([&](SavePictureDialog *chooser) {
             QStringList names;
-            for (const char *name : { "Drive1", "Dir1", "File1", "txtTargetFile", "Command1" })
+            for (const char *name : { "driveList", "folderList", "fileList", "nameEdit", "saveButton" })
                 names << chooser->findChild<QWidget *>(name)->accessibleName();
             // The button is named by its text, 保存.
             QCOMPARE(names, QStringList({ "ドライブ", "フォルダー", "ファイル", "ファイル名", "" }));
-            DriveListBox *drives = chooser->findChild<DriveListBox *>();
+            DriveList *drives = chooser->findChild<DriveList *>();
             QCOMPARE(QAccessible::queryAccessibleInterface(drives)->relations(QAccessible::Label).size(), 1);
             // No header item beside the folders.
-            DirListBox *folders = chooser->findChild<DirListBox *>();
+            FolderList *folders = chooser->findChild<FolderList *>();
             QCOMPARE(QAccessible::queryAccessibleInterface(folders)->childCount(), folders->count());
             // Each drive once.
             for (int i = 0; i < drives->count(); ++i)
@@ -307,12 +305,12 @@ private slots:
             folders->setPath(start("sub"));
             drives->addItem("Z:", "/no such drive/");
             drives->setCurrentIndex(drives->count() - 1);
-            QCOMPARE(QStringList({ drives->drive(), folders->path() }), QStringList({ DriveListBox::driveOf(start()), start("sub") }));
+            QCOMPARE(QStringList({ drives->drive(), folders->path() }), QStringList({ DriveList::driveOf(start()), start("sub") }));
             // A drive that came after the list was made is added as it is shown.
             drives->setDrive("/new drive/");
             QCOMPARE(drives->drive(), "/new drive/");
         }));
-        QCOMPARE(Module1::saveFileName, start("sub/File1.bmp"));
+        QCOMPARE(m_form->savePath(), start("sub/File1.bmp"));
 
         QVERIFY(QFile::remove(start("sub/File1.bmp")) && QDir().mkdir(start("sub/File1.bmp")));
         m_form->saveAction()->trigger();
@@ -321,5 +319,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstSaving)
+QTEST_MAIN(SavingTest)
 #include "tst_saving.moc"

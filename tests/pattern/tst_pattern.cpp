@@ -36,12 +36,12 @@ private slots:
             PatternState fast = sampleRunState(generator);
             // One term in x and one in y take frequencies 0–11 in turn; 0 and 11, which only a state edited
             // by hand holds, have waves of their own outside the table.
-            fast.xFreq[set % 9] = fast.yFreq[(set + 4) % 9] = std::int16_t(set % 12);
+            fast.xFrequency[set % 9] = fast.yFrequency[(set + 4) % 9] = std::int16_t(set % 12);
             for (int aim = 0; set >= 200 && aim < 2; ++aim) {
                 PatternState scratch = fast;
                 RecordingSink probe;
                 drawPattern(scratch, probe);
-                fast.bairitu *= origin / (origin - lastUpper(probe));
+                fast.magnification *= origin / (origin - lastUpper(probe));
             }
             RecordingSink reference;
             referenceDrawPattern(fast, reference, sine, cosine);
@@ -57,9 +57,9 @@ private slots:
     void colourTurnsPastBound()
     {
         PatternState state;
-        state.curR = 100, state.curG = 15, state.curB = 240, state.dirG = 1;
-        state.maxR = state.maxG = state.maxB = 255;
-        const auto colours = [&state] { return L {state.curR, state.curG, state.curB, state.dirR, state.dirG, state.dirB}; };
+        state.pen.level.red = 100, state.pen.level.green = 15, state.pen.level.blue = 240, state.pen.direction.green = 1;
+        state.bounds.maximum.red = state.bounds.maximum.green = state.bounds.maximum.blue = 255;
+        const auto colours = [&state] { return L {state.pen.level.red, state.pen.level.green, state.pen.level.blue, state.pen.direction.red, state.pen.direction.green, state.pen.direction.blue}; };
         stepColour(state);
         QCOMPARE(colours(), (L {105, 0, 255, 0, 1, 0}));
         stepColour(state);

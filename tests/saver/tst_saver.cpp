@@ -1,7 +1,7 @@
-#include "ExitRule.h"
-#include "PictureFrame.h"
-#include "SaverCommand.h"
-#include "SaverSettings.h"
+#include "saver/ExitRule.h"
+#include "saver/PictureFrame.h"
+#include "saver/SaverCommand.h"
+#include "saver/SaverSettings.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

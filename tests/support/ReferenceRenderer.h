@@ -38,13 +38,13 @@ inline PatternState sampleRunState(std::mt19937 &generator)
         return std::int16_t(std::uniform_int_distribution<int>(low, high)(generator));
     };
     PatternState state;
-    state.kansuu = 9;
-    state.bairitu = 5.0;
-    const std::array<PatternState::Terms *, 4> terms {&state.xAmp, &state.yAmp, &state.xFreq, &state.yFreq};
-    for (int i = 0; i < state.kansuu; ++i)
+    state.termCount = 9;
+    state.magnification = 5.0;
+    const std::array<PatternState::Terms *, 4> terms {&state.xAmplitude, &state.yAmplitude, &state.xFrequency, &state.yFrequency};
+    for (int i = 0; i < state.termCount; ++i)
         for (int a = 0; a < 4; ++a)
             (*terms[a])[i] = whole(a < 2 ? 0 : 1, 10);
-    for (auto *colour : { &state.curR, &state.curG, &state.curB })
+    for (auto *colour : { &state.pen.level.red, &state.pen.level.green, &state.pen.level.blue })
         *colour = whole(0, 255);
     return state;
 }

@@ -1,8 +1,0 @@
-#include "HelpPath.h"
-
-#include <QDir>
-
-QString helpFilePath(const QString &programFolder)
-{
-    return programFolder + QDir::separator() + QStringLiteral("kaleidra.hlp");
-}

@@ -1,7 +1,0 @@
-#include "Module1.h"
-
-namespace Module1 {
-
-QString saveFileName;
-
-} // namespace Module1

@@ -1,0 +1,61 @@
+#include "system/DisplayScale.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+#include <vector>
+
+qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize designSize)
+{
+    const auto fits = [&](qreal scale) {
+        const QSize framed = (QSizeF(designSize) * scale).toSize().grownBy(frame);
+        return framed.width() <= workArea.width() && framed.height() <= workArea.height();
+    };
+    // Never below 100 %, where the window has the size it was designed at.
+    qreal scale = std::max<qreal>(desktopScale, 1);
+    while (scale > 1 && !fits(scale))
+        scale = std::ceil(scale * 4 - 1) / 4;
+    return scale;
+}
+
+void useDesktopScale()
+{
+    // Qt would round the desktop's scale to a whole number by default.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags)
+{
+    useDesktopScale();
+    qreal desktopScale = 1;
+    QSize workArea;
+    QMargins frame;
+    {
+        // The application takes the arguments it knows out of argv; the real one needs them too.
+        std::vector<char *> arguments(argv, argv + argc + 1);
+        QGuiApplication probe(argc, arguments.data());
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        desktopScale = screen->devicePixelRatio();
+        workArea = (QSizeF(screen->availableGeometry().size()) * desktopScale).toSize();
+
+        QWindow window;
+        window.setFlags(flags);
+        window.setMinimumSize(designSize);
+        window.setMaximumSize(designSize);
+        window.create();
+        askForFrame(window);
+        const QMargins margins = window.frameMargins();
+        const auto pixels = [&](int side) { return int(std::ceil(side * desktopScale)); };
+        frame = { pixels(margins.left()), pixels(margins.top()), pixels(margins.right()), pixels(margins.bottom()) };
+    }
+    bool given = false;
+    qreal userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
+    if (!given || userFactor <= 0)
+        userFactor = 1;
+    const qreal scale = fittingScale(workArea, frame, desktopScale, designSize);
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(userFactor * scale / desktopScale, 'g', 17));
+}
