@@ -1,4 +1,6 @@
 #include "ReferenceRenderer.h"
+#include "ScriptedRandom.h"
+#include "pattern/PatternEngine.h"
 #include "pattern/PatternRenderer.h"
 #include "pattern/Picture.h"
 #include "pattern/Trigonometry.h"
@@ -64,6 +66,53 @@ private slots:
         QCOMPARE(colours(), (L {105, 0, 255, 0, 1, 0}));
         stepColour(state);
         QCOMPARE(colours(), (L {110, 0, 255, 0, 0, 1}));
+    }
+
+    // A start draws, term by term, the x and y amplitude and the x and y
+    // frequency, 1 to 9. A step nudges in passes, each of four signs and then
+    // the four terms they go to, and only after every pass clamps amplitudes
+    // to 0–10 and frequencies to 1–10; then it draws a figure.
+    void startThenStep()
+    {
+        const std::vector<float> pass { 0.4f, 0.5f, 0.5f, 0.4f, 0.6f, 0.7f, 0.1f, 0.4f };
+        std::vector<float> script { 0.05f, 0.5f, 0.95f, 0.0f, 0.05f, 0.95f, 0.2f, 0.6f };
+        script.insert(script.end(), pass.begin(), pass.end());
+        script.insert(script.end(), pass.begin(), pass.end());
+        ScriptedRandom random(script);
+        PatternEngine engine(random);
+        PatternState &state = engine.state();
+        state.termCount = 2, state.extraNudgePasses = 1, state.magnification = 5.0, state.bounds.maximum.red = 255;
+        const auto terms = [&state] {
+            L all;
+            for (int i = 0; i < 3; ++i)
+                all << state.xAmplitude[i] << state.yAmplitude[i] << state.xFrequency[i] << state.yFrequency[i];
+            return all;
+        };
+        QVERIFY(engine.toggleRun());
+        QCOMPARE(terms(), (L {1, 5, 9, 1, 1, 9, 2, 6, 0, 0, 0, 0}));
+        engine.tick();
+        QCOMPARE(terms(), (L {1, 5, 10, 1, 0, 10, 2, 6, 0, 0, 0, 0}));
+        QCOMPARE(random.draws(), int(script.size()));
+        QCOMPARE(state.pen.level.red, 5);
+    }
+
+    // Stopped, a tick draws nothing and changes nothing; a stop keeps the picture, a start clears it.
+    void tickOnlyWhileRunning()
+    {
+        ScriptedRandom random;
+        PatternEngine engine(random);
+        engine.load();
+        engine.state().pen.level.red = 200;
+        QVERIFY(engine.toggleRun());
+        engine.tick();
+        QVERIFY(!engine.toggleRun());
+        const int draws = random.draws();
+        QVERIFY(engine.tick().isEmpty());
+        QCOMPARE(random.draws(), draws);
+        const auto inked = [&engine] { return Picture::side * Picture::side - int(std::count(engine.picture().bits(), engine.picture().bits() + Picture::side * Picture::side, Picture::background)); };
+        QVERIFY(inked() > 0);
+        QVERIFY(engine.toggleRun());
+        QCOMPARE(inked(), 0);
     }
 
     void plotRoundsAndClips_data()
