@@ -55,15 +55,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus()
 {
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    fileMenu->setObjectName(QStringLiteral("fileMenu"));
     m_saveAction = fileMenu->addAction(QStringLiteral("上書き保存(&S)"), this, &MainWindow::save);
-    m_saveAction->setObjectName(QStringLiteral("saveAction"));
     fileMenu->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveAs)->setObjectName(QStringLiteral("saveAsAction"));
-    fileMenu->addAction(QStringLiteral("終了(&X)"), this, &MainWindow::quit)->setObjectName(QStringLiteral("quitAction"));
+    fileMenu->addAction(QStringLiteral("終了(&X)"), this, &MainWindow::quit);
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    helpMenu->addAction(QStringLiteral("目次(&H)"), this, &MainWindow::showHelpContents)->setObjectName(QStringLiteral("helpContentsAction"));
+    helpMenu->addAction(QStringLiteral("目次(&H)"), this, &MainWindow::showHelpContents);
     helpMenu->addAction(QStringLiteral("バージョン情報(&V)"), this, &MainWindow::showAbout)->setObjectName(QStringLiteral("aboutAction"));
 }
 

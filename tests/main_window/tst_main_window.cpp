@@ -127,33 +127,69 @@ private slots:
         QTRY_VERIFY(QApplication::activeWindow() == &window && !window.findChild<AboutWindow *>());
     }
 
-    // What the pictures cannot show: the start-up draws, the clock, the frame and
-    // its icons, what a screen reader says, the help file's limit and the icons' sizes.
-    void unseen()
+    // Not running, nine terms, no extra nudges, magnification 5, and the pen
+    // colour drawn red, green, then blue, each level rising.
+    void startValues()
     {
         kaleidra::ScriptedRandom random({ 0.5f, std::nextafter(1.0f, 0.0f), 0.75f });
         MainWindow window(random);
         const kaleidra::PatternState &s = window.engine().state();
-        QVERIFY(s.running == 0 && s.pen.level.red == 128 && s.pen.level.green == 255 && s.pen.level.blue == 192 && random.draws() == 3);
-        QVERIFY(s.termCount == 9 && s.extraNudgePasses == 0 && s.magnification == 5.0 && s.pen.direction.red + s.pen.direction.green + s.pen.direction.blue == 0);
+        QCOMPARE(random.draws(), 3);
+        QCOMPARE((QList<double> { double(s.running), double(s.termCount), double(s.extraNudgePasses), s.magnification }), (QList<double> { 0, 9, 0, 5 }));
+        const kaleidra::PenColour &pen = s.pen;
+        QCOMPARE((QList<int> { pen.level.red, pen.level.green, pen.level.blue, pen.direction.red, pen.direction.green, pen.direction.blue }), (QList<int> { 128, 255, 192, 0, 0, 0 }));
         QVERIFY2(kaleidra::ClockRandom().next() != kaleidra::ClockRandom().next(), "each start of the program draws the same numbers");
-        QVERIFY(!window.windowIcon().isNull() && !HelpViewer().windowIcon().isNull());
+    }
+
+    void clock()
+    {
+        kaleidra::ScriptedRandom random;
+        MainWindow window(random);
         const QTimer *clock = window.findChild<QTimer *>("clock");
-        QVERIFY(clock->isActive() && clock->interval() == 100 && clock->timerType() == Qt::PreciseTimer);
+        QVERIFY2(clock->isActive(), "the clock does not run");
+        QCOMPARE(clock->interval(), 100);
+        QCOMPARE(clock->timerType(), Qt::PreciseTimer);
+    }
+
+    // A fixed size, a close button only, and an icon, which the help viewer has too.
+    void frame()
+    {
+        kaleidra::ScriptedRandom random;
+        MainWindow window(random);
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint), Qt::WindowCloseButtonHint);
-        const QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("drawingArea"));
-        QVERIFY(canvas->role() == QAccessible::Canvas && canvas->text(QAccessible::Name) == QStringLiteral("描画領域"));
-        // A help file as large as the limit is read; one byte more is refused, saying the limit, and so is a folder.
-        QTemporaryFile large;
-        QVERIFY(large.open() && large.resize(HelpFile::sizeLimit) && HelpFile::read(large.fileName()).ok());
-        QVERIFY(large.resize(HelpFile::sizeLimit + 1) && HelpFile::read(large.fileName()).failure.contains("（1024 KB まで）") && !HelpFile::read(QDir::tempPath()).ok());
-        // So is a file whose reading fails, as a process's own memory does from address 0 (on Linux; Windows finds no such file).
-        QVERIFY(!HelpFile::read("/proc/self/mem").ok());
+        QVERIFY2(!window.windowIcon().isNull(), "the main window has no icon");
+        QVERIFY2(!HelpViewer().windowIcon().isNull(), "the help viewer has no icon");
         // Each size the desktop asks for is drawn for it, none scaled from another.
         const QList<QSize> sizes { { 16, 16 }, { 24, 24 }, { 32, 32 }, { 40, 40 }, { 48, 48 }, { 64, 64 } };
         QCOMPARE(Icons::picture().availableSizes(), sizes);
         QCOMPARE(Icons::program().availableSizes(), (sizes + QList<QSize> { { 128, 128 }, { 256, 256 } }));
+    }
+
+    // A screen reader meets the drawing area as a canvas of that name.
+    void canvas()
+    {
+        kaleidra::ScriptedRandom random;
+        MainWindow window(random);
+        const QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("drawingArea"));
+        QCOMPARE(canvas->role(), QAccessible::Canvas);
+        QCOMPARE(canvas->text(QAccessible::Name), QStringLiteral("描画領域"));
+    }
+
+    // A help file as large as the limit is read; one a byte larger is refused, saying the limit, and so
+    // are a folder and a file whose reading fails, as a process's own memory does from address 0 (on Linux;
+    // Windows finds no such file).
+    void helpFileLimit()
+    {
+        QTemporaryFile large;
+        QVERIFY(large.open());
+        QVERIFY(large.resize(HelpFile::sizeLimit));
+        QVERIFY2(HelpFile::read(large.fileName()).ok(), "a file as large as the limit is refused");
+        QVERIFY(large.resize(HelpFile::sizeLimit + 1));
+        const QString failure = HelpFile::read(large.fileName()).failure;
+        QVERIFY2(failure.contains("（1024 KB まで）"), qPrintable(failure));
+        QVERIFY2(!HelpFile::read(QDir::tempPath()).ok(), "a folder is read as help");
+        QVERIFY2(!HelpFile::read("/proc/self/mem").ok(), "a failed read is taken for help");
     }
 
     // Help beside a main window at the left of a screen two pixels too narrow

@@ -118,7 +118,8 @@ private slots:
         for (const QPoint at : { QPoint(100, 100), QPoint(110, 100), QPoint(100, 90), QPoint(106, 108) })
             QVERIFY(!still.endsOnMove(at.x(), at.y()));
         ExitRule diagonal(100, 100);
-        QVERIFY(!diagonal.endsOnMove(500, 300) && diagonal.endsOnMove(108, 108));
+        QVERIFY2(!diagonal.endsOnMove(500, 300), "the first move ended the saver");
+        QVERIFY2(diagonal.endsOnMove(108, 108), "a move of more than ten pixels did not end the saver");
     }
 
     void frame_data()
