@@ -11,7 +11,7 @@
 
 namespace {
 
-QLabel *fixedCaption(const QString &text, int left, int top, int points, QWidget *parent)
+void addCaption(const QString &text, int left, int top, int points, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     QFont font = designFont(japaneseProportionalFamily(), points);
@@ -19,7 +19,6 @@ QLabel *fixedCaption(const QString &text, int left, int top, int points, QWidget
     label->setFont(font);
     label->move(left, top);
     label->adjustSize();
-    return label;
 }
 
 } // namespace
@@ -46,8 +45,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     icon->setPixmap(Icons::program().pixmap(QSize(32, 32), devicePixelRatioF()));
     icon->setGeometry(16, 16, 36, 36);
 
-    fixedCaption(QStringLiteral("カレイドラ"), 80, 32, 18, this);
-    fixedCaption(QStringLiteral("Ｖｅｒｓｉｏｎ　1.0"), 88, 64, 12, this);
+    addCaption(QStringLiteral("カレイドラ"), 80, 32, 18, this);
+    addCaption(QStringLiteral("Ｖｅｒｓｉｏｎ　1.0"), 88, 64, 12, this);
 
     ok->setFocus();
 }

@@ -178,7 +178,7 @@ private slots:
 
     // A help file as large as the limit is read; one a byte larger is refused, saying the limit, and so
     // are a folder and a file whose reading fails, as a process's own memory does from address 0 (on Linux;
-    // Windows finds no such file).
+    // Windows finds no such file, nor the next).
     void helpFileLimit()
     {
         QTemporaryFile large;
@@ -190,6 +190,8 @@ private slots:
         QVERIFY2(failure.contains("（1024 KB まで）"), qPrintable(failure));
         QVERIFY2(!HelpFile::read(QDir::tempPath()).ok(), "a folder is read as help");
         QVERIFY2(!HelpFile::read("/proc/self/mem").ok(), "a failed read is taken for help");
+        // A file that cannot even be opened, though an administrator runs the test.
+        QVERIFY2(!HelpFile::read("/sys/bus/platform/drivers_probe").ok(), "a file that cannot be opened is taken for help");
     }
 
     // Help beside a main window at the left of a screen two pixels too narrow
