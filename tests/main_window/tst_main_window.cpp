@@ -214,6 +214,8 @@ private slots:
         }
         // Right beside the window, not over its edge, and as narrow and as low as it may be.
         QCOMPARE(HelpViewer::placement({ 0, 0, 1169, 240 }, { 0, 0, 849, 694 }, { { 0, 0, 849, 694 } }, { 432, 645 }), QRect(849, 0, 320, 240));
+        // Left of a window that leaves no room at its right.
+        QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1000 }, { 1100, 0, 849, 694 }, { { 1100, 0, 849, 694 } }, { 432, 645 }), QRect(668, 0, 432, 645));
         // Beside a window low on the screen, as high as it must be to show whole.
         QCOMPARE(HelpViewer::placement({ 0, 0, 1920, 1000 }, { 0, 500, 849, 500 }, {}, { 432, 645 }), QRect(849, 355, 432, 645));
         // Nowhere clear but a strip too narrow to read: beside the window, pushed back onto the screen.
