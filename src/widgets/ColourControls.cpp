@@ -2,7 +2,6 @@
 
 #include "widgets/ColourSlider.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
