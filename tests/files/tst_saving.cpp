@@ -206,7 +206,8 @@ private slots:
             folder = media ? "/run/media/kaleidra-saving" : start("m");
             if (!QDir().mkpath(folder) || mount(media ? "/dev/kaleidra" : "tmpfs", QFile::encodeName(folder), "tmpfs", medium == "ro" ? MS_RDONLY : 0, "size=64k") != 0)
                 QSKIP(qPrintable("no tmpfs can be mounted here: " + qt_error_string(errno)));
-            QVERIFY((DriveList().findData(folder) >= 0) == media && DriveList::driveOf(start()) == QDir::rootPath());
+            QCOMPARE(DriveList().findData(folder) >= 0, media);
+            QCOMPARE(DriveList::driveOf(start()), QDir::rootPath());
             qputenv("HOME", media ? m_home : QFile::encodeName(folder));
 #endif
         }

@@ -139,16 +139,6 @@ private slots:
         QVERIFY2(kaleidra::ClockRandom().next() != kaleidra::ClockRandom().next(), "each start of the program draws the same numbers");
     }
 
-    void clock()
-    {
-        kaleidra::ScriptedRandom random;
-        MainWindow window(random);
-        const QTimer *clock = window.findChild<QTimer *>("clock");
-        QVERIFY2(clock->isActive(), "the clock does not run");
-        QCOMPARE(clock->interval(), 100);
-        QCOMPARE(clock->timerType(), Qt::PreciseTimer);
-    }
-
     // A fixed size, a close button only, and an icon, which the help viewer has too.
     void frame()
     {

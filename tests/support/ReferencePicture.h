@@ -11,8 +11,7 @@
 namespace ReferencePicture {
 
 // Empty when shown is, pixel for pixel, the reference called name. Otherwise
-// what differs, and where the picture shown and a map of the differing pixels
-// (red, over the reference dimmed) were written beside the test program.
+// what differs, and where the picture shown was written beside the test program.
 QString compare(const QImage &shown, const QString &name);
 
 } // namespace ReferencePicture

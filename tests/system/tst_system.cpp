@@ -27,22 +27,35 @@ private slots:
         QVERIFY(QDir::setCurrent(m_folder.path()) && help.open(QIODevice::WriteOnly) && help.write("0123456789") == 10);
     }
 
-    void system()
+    // The folder the program started in, and whether one may write in a folder, found by writing there.
+    void startFolderAndProbe()
     {
         QCOMPARE(Runtime::startFolder(), m_folder.path());
-        // The probe goes again, and a probe of the same name already there is no refusal.
-        QVERIFY(QDir().mkdir("w") && Runtime::canWriteIn("w") && QDir("w").isEmpty() && !Runtime::canWriteIn("gone"));
-        QVERIFY(QFile(QStringLiteral("w/~kaleidra-%1.tmp").arg(GetCurrentProcessId())).open(QIODevice::WriteOnly) && Runtime::canWriteIn("w"));
-        // The label the Wine run gives C: before Wine starts, which reads it once.
-        QCOMPARE(Drives::label("C:/"), "KALEIDRA");
-        // Errors no test machine gives, and one the program has no words for.
+        QVERIFY(QDir().mkdir("w"));
+        QVERIFY2(Runtime::canWriteIn("w"), "a folder one may write to is refused");
+        QVERIFY2(QDir("w").isEmpty(), "the probe stayed behind");
+        QVERIFY2(!Runtime::canWriteIn("gone"), "a missing folder is taken");
+        QVERIFY(QFile(QStringLiteral("w/~kaleidra-%1.tmp").arg(GetCurrentProcessId())).open(QIODevice::WriteOnly));
+        QVERIFY2(Runtime::canWriteIn("w"), "a probe's name already there is taken for a refusal");
+    }
+
+    // The label the Wine run gives C: before Wine starts, which reads it once.
+    void driveLabel() { QCOMPARE(Drives::label("C:/"), "KALEIDRA"); }
+
+    // Errors no test machine gives, and one the program has no words for.
+    void failureCodes()
+    {
         QCOMPARE(PictureFile::failureOf(ERROR_WRITE_PROTECT).failure, PictureFile::Failure::ReadOnlyMedium);
         QCOMPARE(PictureFile::failureOf(ERROR_NOT_READY).failure, PictureFile::Failure::DriveNotReady);
         QCOMPARE(PictureFile::failureOf(1295).failure, PictureFile::Failure::DiskFull);
         QVERIFY(!PictureFile::failureOf(ERROR_INVALID_FUNCTION).systemText.isEmpty());
+    }
+
+    // The size of the window the saver is to draw in; the saver draws in device pixels.
+    void saverHost()
+    {
         const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 120, 80, HWND_MESSAGE, nullptr, nullptr, nullptr);
         QCOMPARE(SaverHost::windowSize(WId(window)).value_or(QSize()), QSize(120, 80));
-        // The saver draws in device pixels.
         SaverHost::prepareProcess(true);
         QCOMPARE(qgetenv("QT_ENABLE_HIGHDPI_SCALING"), "0");
     }
@@ -111,7 +124,8 @@ private slots:
         QCOMPARE(PictureFile::writeWhole(bytes, path).failure, failure);
         CloseHandle(held);
         QFile written(path);
-        QVERIFY(failure != PictureFile::Failure::None || (written.open(QIODevice::ReadOnly) && written.readAll() == bytes));
+        QVERIFY(failure != PictureFile::Failure::None || written.open(QIODevice::ReadOnly));
+        QVERIFY2(failure != PictureFile::Failure::None || written.readAll() == bytes, "the file does not hold what was written");
         written.remove();
         // Nothing is left behind but what was there.
         QCOMPARE(folder.entryList({ "~kaleidra*" }, QDir::Files | QDir::Hidden), setup == "taken" ? QStringList(taken) : QStringList());
