@@ -61,8 +61,18 @@ SaverCommandResult parseSaverCommand(const std::vector<std::string> &arguments, 
     SaverCommand &command = result.command;
     bool modeGiven = false;
     const auto setMode = [&](SaverCommand::Mode mode, std::uint64_t window) {
-        if (modeGiven)
-            return false;
+        using Mode = SaverCommand::Mode;
+        if (modeGiven) {
+            // -root only says "the whole screen" where no window is named, as XScreenSaver's own
+            // hacks take it: its settings tool passes -root beside the preview's -window-id.
+            const bool rootBesideWindow = (mode == Mode::Root && command.mode == Mode::Window)
+                || (mode == Mode::Window && command.mode == Mode::Root);
+            const bool sameWindow = mode == Mode::Window && command.mode == Mode::Window && window == command.window;
+            if (!rootBesideWindow && !sameWindow)
+                return false;
+            if (mode == Mode::Root)
+                return true;
+        }
         modeGiven = true;
         command.mode = mode;
         command.window = window;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The screen saver as XScreenSaver runs it, on Xvfb: inside a window of another program, named by
-# -window-id and by XSCREENSAVER_WINDOW (in a session that asks Qt for Wayland), drawing there and nowhere
-# else, following its size, and gone within a second of SIGTERM; a bad command line refused.
+# --window-id beside --root and by XSCREENSAVER_WINDOW (in a session that asks Qt for Wayland),
+# drawing there and nowhere else, following its size, and gone within a second of SIGTERM; a bad
+# command line refused.
 source "$(dirname "$0")/../e2e/lib.sh" "$1"
 HOST=$(readlink -f "${2:?usage: $0 kaleidra-saver saver_host}")
 SAVER=$PROGRAM
@@ -45,6 +46,7 @@ draws_into() {
     [ "$(xwininfo -children -id "$HOST_WINDOW" | grep -c '^ *0x')" -eq 0 ] || fail "$how: left a window behind"
     echo "$how: $first pixels lit, then $count; gone after SIGTERM"
 }
-draws_into "-window-id" "$SAVER" -window-id "$HOST_WINDOW"
+# As xscreensaver-settings starts its preview: --root from the settings file beside the window it made, named twice.
+XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST_WINDOW") draws_into "preview" "$SAVER" --root --window-id "$HOST_WINDOW"
 XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST_WINDOW") QT_QPA_PLATFORM=wayland draws_into "XSCREENSAVER_WINDOW" "$SAVER" -root
 

@@ -48,11 +48,14 @@ private slots:
         accepted("environment", {}, "0x400009", Mode::Window, 0x400009);
         accepted("environment beside -root", { "-root" }, "77", Mode::Window, 77);
         accepted("-window-id before environment", { "-window-id", "5" }, "77", Mode::Window, 5);
+        accepted("-window-id wins over -root", { "--root", "--window-id", "0x800B37" }, "0x800B37", Mode::Window, 0x800B37);
+        accepted("-window-id before -root", { "-window-id", "5", "-root" }, unset, Mode::Window, 5);
+        accepted("one window named twice", { "-window-id", "5", "-window-id", "0x5" }, unset, Mode::Window, 5);
 
         const QList<QStringList> refused {
             { "/p" }, { "/p:" }, { "/p", "12abc" }, { "/p", "0" }, { "/c:x" }, { "/sx" },
             { "-window-id" }, { "-window-id", "-5" }, { "-window-id", "0x" }, { "-window-id", "99999999999999999999" },
-            { "-root", "/s" }, { "-red-min", "256" }, { "-interval", "5" }, { "-interval" }, { "--frobnicate" },
+            { "-root", "/s" }, { "-window-id", "1", "-window-id", "2" }, { "-root", "-window-id", "1", "/s" }, { "-red-min", "256" }, { "-interval", "5" }, { "-interval" }, { "--frobnicate" },
         };
         for (const QStringList &arguments : refused)
             QTest::newRow(qPrintable(arguments.join(' '))) << arguments << unset << false << Mode::Settings << quint64(0);
