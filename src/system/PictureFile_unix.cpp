@@ -71,6 +71,13 @@ SaveResult writeWhole(const QByteArray &bytes, const QString &path)
     const QString real = named.isSymbolicLink() && named.exists() ? named.canonicalFilePath() : path;
     const QByteArray target = QFile::encodeName(real);
     const QString folder = QFileInfo(real).path();
+    // A rename needs leave to write in the folder only. A file the user may
+    // not write, such as one made read-only, stays as it is, as it would for
+    // a write in place: only opening it for writing asks the system that.
+    if (const int probe = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); probe >= 0)
+        ::close(probe);
+    else if (errno != ENOENT)
+        return failureOf(errno);
     QByteArray temporary;
     int descriptor = -1;
     for (int attempt = 0; descriptor < 0; ++attempt) {

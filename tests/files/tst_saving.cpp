@@ -15,6 +15,8 @@
 
 #ifndef Q_OS_WIN
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 class SavingTest : public QObject {
@@ -159,6 +161,8 @@ private slots:
         // X.bmp is another file where names differ in case, the same one elsewhere.
         const int xAnswer = QFileInfo::exists(QDir::tempPath().toUpper()) ? yes : none;
         QTest::newRow("Yes replaces one byte") << "" << "old.bmp" << 1 << QString() << yes << "";
+        // Made read-only ("locked"): Yes to the question, then refused, whatever the folder allows.
+        QTest::newRow("write-protected file") << "" << "locked.bmp" << 9 << QString() << yes << "保存先に書き込む権限がありません。";
         QTest::newRow("No writes nothing") << "" << "old.bmp" << 9 << QString() << no << "";
         QTest::newRow("empty file, no question") << "" << "old.bmp" << 0 << QString() << none << "";
         QTest::newRow("X.BMP picked") << "" << "X.BMP" << 9 << QString() << xAnswer << "";
@@ -212,9 +216,20 @@ private slots:
 #endif
         }
         QFile file(start(existing));
+        const bool locked = existing.startsWith("locked");
         QVERIFY(existing.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(QByteArray(length, 'x')) == length
-                                          && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)));
+                                          && file.setPermissions(locked ? QFile::Permissions(QFile::ReadOwner) : QFile::ReadOwner | QFile::WriteOwner)));
         file.close();
+#ifndef Q_OS_WIN
+        // Root may write any file, so the locked one is tried as nobody, in a folder nobody may write in.
+        const bool asNobody = locked && ::geteuid() == 0;
+        QVERIFY(!asNobody || ::chmod(QFile::encodeName(folder), 0777) == 0);
+        QVERIFY(!asNobody || ::seteuid(65534) == 0);
+        const auto backToRoot = qScopeGuard([asNobody] {
+            if (asNobody && ::seteuid(0) != 0)
+                qFatal("could not become root again");
+        });
+#endif
         m_answer = QMessageBox::StandardButton(answer);
         const QString path = QDir::cleanPath(folder + '/' + (name.isNull() ? QFileInfo(existing).completeBaseName() : name) + ".bmp");
         const bool saved = reason.isEmpty() && answer != QMessageBox::No;
@@ -239,18 +254,22 @@ private slots:
             } else
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         }, name == "sub" ? "chooser-error" : QString()), !reason.isEmpty());
+#ifndef Q_OS_WIN
+        QVERIFY(!asNobody || ::seteuid(0) == 0);
+#endif
         // A failure names the file, whose long names are broken for the box, and the reason.
+        const QString last = m_boxes.value(m_boxes.size() - 1);
         if (!reason.isEmpty())
-            QVERIFY2(m_boxes.value(0).startsWith("critical|") && m_boxes.value(0).remove(QChar(0x200B)).contains(QDir::toNativeSeparators(path) + "\n\n" + reason),
-                     qPrintable(m_boxes.value(0)));
-        else if (answer != QMessageBox::NoButton)
+            QVERIFY2(last.startsWith("critical|") && QString(last).remove(QChar(0x200B)).contains(QDir::toNativeSeparators(path) + "\n\n" + reason),
+                     qPrintable(last));
+        if (answer != QMessageBox::NoButton)
             QCOMPARE(m_boxes.value(0), "ピコパタン|" + QDir::toNativeSeparators(path) + " ファイルは既に存在します。上書きしますか？");
-        QCOMPARE(m_boxes.size(), int(!reason.isEmpty() || answer != QMessageBox::NoButton));
+        QCOMPARE(m_boxes.size(), int(!reason.isEmpty()) + int(answer != QMessageBox::NoButton));
         // A long name is broken every 40 characters, counted from its folder, so that the box fits on the screen.
         if (name == QString(300, 'n'))
-            QVERIFY2(m_boxes.value(0).contains(QDir::separator() + (QString(40, 'n') + QChar(0x200B)).repeated(2)), qPrintable(m_boxes.value(0)));
-        QVERIFY2(QStringView(m_boxes.value(0)).isValidUtf16(), "a break inside a character");
-        QVERIFY2(!m_boxes.value(0).contains(QString(QChar(0x200B)) + QChar(0x3099)), "a break before a mark");
+            QVERIFY2(last.contains(QDir::separator() + (QString(40, 'n') + QChar(0x200B)).repeated(2)), qPrintable(last));
+        QVERIFY2(QStringView(last).isValidUtf16(), "a break inside a character");
+        QVERIFY2(!last.contains(QString(QChar(0x200B)) + QChar(0x3099)), "a break before a mark");
         QCOMPARE(m_form->savePath(), saved ? path : QString());
         QCOMPARE(m_form->saveAction()->isEnabled(), saved);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), files);
