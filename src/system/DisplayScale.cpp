@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize designSize)
@@ -20,8 +21,25 @@ qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize des
     return scale;
 }
 
+std::optional<qreal> usableScaleFactor(const QString &text)
+{
+    bool given = false;
+    const qreal factor = text.toDouble(&given);
+    if (!given || !std::isfinite(factor) || factor < lowestUserScale || factor > highestUserScale)
+        return std::nullopt;
+    return factor;
+}
+
 void useDesktopScale()
 {
+    // Qt draws nothing at a factor of 0 or one that is not a number, and
+    // opens a window of thousands of pixels a side at one below 0.
+    const QString given = qEnvironmentVariable("QT_SCALE_FACTOR");
+    if (!given.isNull() && !usableScaleFactor(given)) {
+        std::fprintf(stderr, "QT_SCALE_FACTOR=%s は使えない倍率なので無視します (not a usable scale factor: ignored)\n",
+                     qPrintable(given));
+        qunsetenv("QT_SCALE_FACTOR");
+    }
     // Qt would round the desktop's scale to a whole number by default.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
@@ -52,10 +70,7 @@ void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlag
         const auto pixels = [&](int side) { return int(std::ceil(side * desktopScale)); };
         frame = { pixels(margins.left()), pixels(margins.top()), pixels(margins.right()), pixels(margins.bottom()) };
     }
-    bool given = false;
-    qreal userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
-    if (!given || userFactor <= 0)
-        userFactor = 1;
+    const qreal userFactor = usableScaleFactor(qEnvironmentVariable("QT_SCALE_FACTOR")).value_or(1);
     const qreal scale = fittingScale(workArea, frame, desktopScale, designSize);
     qputenv("QT_SCALE_FACTOR", QByteArray::number(userFactor * scale / desktopScale, 'g', 17));
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMargins>
+#include <QString>
 #include <QSize>
 #include <Qt>
+
+#include <optional>
 
 class QWindow;
 
@@ -19,9 +22,17 @@ qreal fittingScale(QSize workArea, QMargins frame, qreal desktopScale, QSize des
 // exists; argv is left as it was.
 void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlags flags);
 
+// The factors a user may set in QT_SCALE_FACTOR; the program ignores others.
+inline constexpr qreal lowestUserScale = 0.25;
+inline constexpr qreal highestUserScale = 8;
+
+// The factor text gives, where it is a number within those; else none.
+std::optional<qreal> usableScaleFactor(const QString &text);
+
 // The desktop's own scale as it is, not rounded to a whole number, for a
 // program whose windows are small enough for any screen at any scale. Call it
-// before the application exists.
+// before the application exists. A QT_SCALE_FACTOR that is no usable factor
+// is removed from the environment, with a line on the standard error.
 void useDesktopScale();
 
 // Asks the window manager, before the window is shown, for the frame it will

@@ -55,6 +55,24 @@ private slots:
         QCOMPARE(::fittingScale(workArea, frame, desktop, MainWindow::designSize), expected);
     }
 
+    // QT_SCALE_FACTOR as the program takes it: a factor Qt cannot draw at, or one no screen holds, as unset.
+    void userScale_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<qreal>("factor"); // 0 where there is none
+        for (const char *unusable : { "0", "-1", "nan", "inf", "1e9", "8.001", "0.249", "1,5" })
+            QTest::newRow(unusable) << unusable << 0.0;
+        for (const qreal usable : { 0.25, 1.2, 8.0 })
+            QTest::addRow("%g", usable) << QString::number(usable) << usable;
+    }
+
+    void userScale()
+    {
+        QFETCH(QString, given);
+        QFETCH(qreal, factor);
+        QCOMPARE(usableScaleFactor(given).value_or(0), factor);
+    }
+
     // Each window in each of its states as the screen shows it, on screens of
     // 100 %, 125 % and 150 % (the test's screens.json). The picture is drawn by the
     // window's own timer handler from a fixed seed and repainted only where it
