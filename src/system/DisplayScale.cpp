@@ -65,8 +65,7 @@ void chooseDisplayScale(int argc, char *argv[], QSize designSize, Qt::WindowFlag
         window.setMinimumSize(designSize);
         window.setMaximumSize(designSize);
         window.create();
-        askForFrame(window);
-        const QMargins margins = window.frameMargins();
+        const QMargins margins = askForFrame(window);
         const auto pixels = [&](int side) { return int(std::ceil(side * desktopScale)); };
         frame = { pixels(margins.left()), pixels(margins.top()), pixels(margins.right()), pixels(margins.bottom()) };
     }

@@ -35,7 +35,7 @@ std::optional<qreal> usableScaleFactor(const QString &text);
 // is removed from the environment, with a line on the standard error.
 void useDesktopScale();
 
-// Asks the window manager, before the window is shown, for the frame it will
-// give it, so that QWindow::frameMargins() can tell; where the frame follows
-// from the window's style alone, the platform knows it already.
-void askForFrame(QWindow &window);
+// The frame the window manager will give the window, asked before the window
+// is shown, in the window's pixels; where the frame follows from the window's
+// style alone, the platform knows it already.
+QMargins askForFrame(QWindow &window);

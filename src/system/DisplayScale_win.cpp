@@ -1,6 +1,9 @@
 #include "system/DisplayScale.h"
 
+#include <QWindow>
+
 // Qt on Windows works the frame out from the window's style when it makes the window.
-void askForFrame(QWindow &)
+QMargins askForFrame(QWindow &window)
 {
+    return window.frameMargins();
 }
