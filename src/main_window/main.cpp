@@ -1,12 +1,19 @@
 #include "main_window/MainWindow.h"
 #include "pattern/ClockRandom.h"
 #include "system/DisplayScale.h"
+#include "system/Runtime.h"
 #include "widgets/JapaneseUi.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    if (!Runtime::hasDisplay(argc, argv)) {
+        std::fputs(Runtime::noDisplayMessage, stderr);
+        return 1;
+    }
     chooseDisplayScale(argc, argv, MainWindow::designSize, MainWindow::frameKind);
     QApplication app(argc, argv);
     installJapaneseUi(app);

@@ -2,6 +2,7 @@
 #include "pattern/ClockRandom.h"
 #include "saver/SaverSettingsDialog.h"
 #include "system/DisplayScale.h"
+#include "system/Runtime.h"
 #include "system/SaverHost.h"
 #include "widgets/JapaneseUi.h"
 #include "widgets/MessageBoxes.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QWindow>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -19,6 +21,10 @@ int main(int argc, char *argv[])
     if (!parsed.error.empty()) {
         SaverHost::showError(QString::fromStdString(parsed.error));
         return 2;
+    }
+    if (!Runtime::hasDisplay(argc, argv)) {
+        std::fputs(Runtime::noDisplayMessage, stderr);
+        return 1;
     }
     const SaverCommand &command = parsed.command;
     const bool settingsOnly = command.mode == SaverCommand::Mode::Settings;

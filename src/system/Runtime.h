@@ -38,4 +38,11 @@ void giveFocusBack(QWidget *widget);
 // Ends the program with status 0 at once, whatever windows are open.
 void endProgram();
 
+// Whether the program, started with these arguments, has a display to open
+// its windows on. Where it has none, Qt would end it with an abort; the
+// program says why instead (noDisplayMessage) and ends with status 1.
+bool hasDisplay(int argc, char *argv[]);
+inline constexpr const char *noDisplayMessage =
+    "表示先 (ディスプレイ) がないため、窓を開けません。 There is no display to open the window on.\n";
+
 } // namespace Runtime

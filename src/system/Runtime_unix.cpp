@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 #include <unistd.h>
 
 namespace Runtime {
@@ -27,6 +29,19 @@ QString startFolder()
 bool canWriteIn(const QString &folder)
 {
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+// Qt takes X or Wayland unless told of another platform, and reaches either
+// only through the variable naming its display.
+bool hasDisplay(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    }
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool xOrWayland = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return !xOrWayland || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 } // namespace Runtime

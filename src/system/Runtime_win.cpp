@@ -27,4 +27,10 @@ bool canWriteIn(const QString &folder)
     return true;
 }
 
+// Every Windows session has a desktop to show windows on.
+bool hasDisplay(int, char *[])
+{
+    return true;
+}
+
 } // namespace Runtime

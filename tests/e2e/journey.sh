@@ -3,6 +3,10 @@
 # Save As while it draws, Save once stopped, Save As onto that file answered No, help beside the
 # window closed with Esc, and File > Exit during a run.
 source "$(dirname "$0")/lib.sh"
+if [ -z "${WINEPREFIX:-}" ]; then
+    env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" 2>"$WORK/program.log" && status=0 || status=$?
+    [ "$status" -eq 1 ] && grep -q "ディスプレイ" "$WORK/program.log" || fail "without a display: status $status, $(cat "$WORK/program.log")"
+fi
 start_display
 mkdir "$WORK/pictures"
 start_program "$WORK/pictures"

@@ -9,6 +9,8 @@ SAVER=$PROGRAM
 
 if "$SAVER" -window-id nothing 2>"$WORK/refused.log"; then fail "-window-id nothing was accepted"; fi
 grep -q "使い方" "$WORK/refused.log" || fail "a bad command line gave no usage: $(cat "$WORK/refused.log")"
+env -u DISPLAY -u WAYLAND_DISPLAY "$SAVER" -root 2>"$WORK/refused.log" && status=0 || status=$?
+[ "$status" -eq 1 ] && grep -q "ディスプレイ" "$WORK/refused.log" || fail "without a display: status $status, $(cat "$WORK/refused.log")"
 
 start_display
 # The host ends with the display when the test does.
