@@ -120,6 +120,11 @@ SaveResult writeWhole(const QByteArray &bytes, const QString &path)
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(path));
     if (const SaveResult refused = refusal(target); !refused.ok())
         return refused;
+    // A rename needs leave to write in the folder only; a file made read-only
+    // stays as it is, as it would for a write in place.
+    const DWORD attributes = GetFileAttributesW(systemName(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return failureOf(ERROR_ACCESS_DENIED);
 
     // Written under a short name of its own beside the target, which it
     // replaces only once complete: a failure leaves an earlier file as it was,
