@@ -19,14 +19,14 @@ notes=$(desktop-file-validate "$WORK/root/usr/share/applications/kaleidra.deskto
 # The screen saver's entry belongs in no menu category but Screensaver, which desktop-file-validate hints at.
 notes=$(desktop-file-validate "$WORK/root/usr/share/applications/screensavers/kaleidra.desktop" 2>&1 | grep -v ': hint: ' || true)
 [ -z "$notes" ] || fail "screen saver entry: $notes"
-xmllint --noout "$WORK/root/usr/share/xscreensaver/config/kaleidra.xml" || fail "XScreenSaver settings file"
+xmllint --noout "$WORK/root/usr/share/xscreensaver/config/kaleidra-saver.xml" || fail "XScreenSaver settings file"
 
 expected=$(printf '%s\n' "./usr/bin/kaleidra -> ../lib/kaleidra/kaleidra" ./usr/lib/kaleidra/kaleidra{,.hlp} \
-    ./usr/share/{applications/kaleidra.desktop,doc/kaleidra/changelog.gz,doc/kaleidra/copyright,man/man1/kaleidra.1.gz} \
+    ./usr/share/{applications/kaleidra.desktop,doc/kaleidra/changelog.gz,doc/kaleidra/copyright,man/man1/kaleidra.1.gz,man/man6/kaleidra-saver.6.gz} \
     ./usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kaleidra.png \
     ./usr/share/icons/hicolor/scalable/apps/kaleidra.svg ./usr/share/metainfo/org.example.kaleidra.metainfo.xml \
-    "./usr/libexec/xscreensaver/kaleidra -> kaleidra-saver" ./usr/libexec/xscreensaver/kaleidra-saver \
-    ./usr/share/applications/screensavers/kaleidra.desktop ./usr/share/xscreensaver/config/kaleidra.xml | sort)
+    ./usr/libexec/xscreensaver/kaleidra-saver \
+    ./usr/share/applications/screensavers/kaleidra.desktop ./usr/share/xscreensaver/config/kaleidra-saver.xml | sort)
 listed=$(dpkg-deb -c "$DEB" | grep -v '^d' | sed 's/.* \.\//.\//' | sort)
 [ "$listed" = "$expected" ] || fail "package files differ: $(diff <(echo "$expected") <(echo "$listed"))"
 
