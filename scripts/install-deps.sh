@@ -14,7 +14,7 @@ for option in "$@"; do
     case "$option" in
         --test)
             packages+=(
-                xvfb xauth xdotool x11-utils x11-xserver-utils openbox imagemagick libxml2-utils
+                xvfb xauth xdotool x11-utils x11-xserver-utils openbox imagemagick libxml2-utils xscreensaver
                 dpkg-dev file lintian appstream desktop-file-utils
                 libmpfr-dev
             ) ;;
