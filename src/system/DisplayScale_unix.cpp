@@ -42,10 +42,11 @@ bool windowManagerRuns(xcb_connection_t *connection, xcb_window_t root)
 QMargins askForFrame(QWindow &window)
 {
     constexpr QMargins usualFrame(4, 32, 4, 4);
+    // Qt's offscreen platform offers the X11 interface too, with no connection behind it.
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return {};
-    xcb_connection_t *connection = x11->connection();
     // A window manager answers within milliseconds; one that never does costs this once.
     const QDeadlineTimer deadline(500);
     xcb_client_message_event_t request {};
