@@ -6,14 +6,10 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
-    if (!Runtime::hasDisplay(argc, argv)) {
-        std::fputs(Runtime::noDisplayMessage, stderr);
+    if (!Runtime::hasDisplayOrSaysSo(argc, argv))
         return 1;
-    }
     chooseDisplayScale(argc, argv, MainWindow::designSize, MainWindow::frameKind);
     QApplication app(argc, argv);
     installJapaneseUi(app);

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QWindow>
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -22,10 +21,8 @@ int main(int argc, char *argv[])
         SaverHost::showError(QString::fromStdString(parsed.error));
         return 2;
     }
-    if (!Runtime::hasDisplay(argc, argv)) {
-        std::fputs(Runtime::noDisplayMessage, stderr);
+    if (!Runtime::hasDisplayOrSaysSo(argc, argv))
         return 1;
-    }
     const SaverCommand &command = parsed.command;
     const bool settingsOnly = command.mode == SaverCommand::Mode::Settings;
     SaverHost::prepareProcess(!settingsOnly);

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdio>
+
 namespace Runtime {
 
 QString programFolder()
@@ -41,6 +43,14 @@ void giveFocusBack(QWidget *widget)
     // the window still counts as active through a closing window of its own.
     if (QWindow *window = widget->window()->windowHandle())
         window->requestActivate();
+}
+
+bool hasDisplayOrSaysSo(int argc, char *argv[])
+{
+    if (hasDisplay(argc, argv))
+        return true;
+    std::fputs("表示先 (ディスプレイ) がないため、窓を開けません。 There is no display to open the window on.\n", stderr);
+    return false;
 }
 
 void endProgram()

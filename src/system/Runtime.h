@@ -39,10 +39,12 @@ void giveFocusBack(QWidget *widget);
 void endProgram();
 
 // Whether the program, started with these arguments, has a display to open
-// its windows on. Where it has none, Qt would end it with an abort; the
-// program says why instead (noDisplayMessage) and ends with status 1.
+// its windows on.
 bool hasDisplay(int argc, char *argv[]);
-inline constexpr const char *noDisplayMessage =
-    "表示先 (ディスプレイ) がないため、窓を開けません。 There is no display to open the window on.\n";
+
+// The same, saying on the standard error, in Japanese and English, where
+// there is none: Qt would end the program with an abort and English words,
+// and the caller ends it with status 1 instead.
+bool hasDisplayOrSaysSo(int argc, char *argv[]);
 
 } // namespace Runtime
