@@ -1,5 +1,6 @@
 #include "pattern/PatternEngine.h"
 
+#include "pattern/FigureLog.h"
 #include "pattern/PatternRenderer.h"
 #include "pattern/RandomSource.h"
 
@@ -8,14 +9,17 @@
 
 namespace kaleidra {
 
-PatternEngine::PatternEngine(RandomSource &random)
+PatternEngine::PatternEngine(RandomSource &random, FigureLog *figures)
     : m_random(random)
+    , m_figures(figures)
 {
 }
 
 void PatternEngine::load()
 {
     loadPatternState(m_state, m_random);
+    if (m_figures)
+        m_figures->restart(m_state);
 }
 
 bool PatternEngine::toggleRun()
@@ -26,6 +30,8 @@ bool PatternEngine::toggleRun()
     }
     assert(m_state.termCount >= 0 && m_state.termCount <= PatternState::termCapacity);
     m_picture.clear();
+    if (m_figures)
+        m_figures->restart(m_state);
     const auto draw = [this] { return std::int16_t(randomWhole(m_random.next(), 9) + 1); };
     for (int i = 0; i < m_state.termCount; ++i) {
         m_state.xAmplitude[i] = draw();
@@ -48,6 +54,8 @@ void PatternEngine::stepPattern()
 {
     nudgeParameters();
     clampParameters();
+    if (m_figures)
+        m_figures->add(m_state);
     drawPattern(m_state, m_picture);
 }
 

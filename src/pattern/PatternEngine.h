@@ -6,13 +6,16 @@
 
 namespace kaleidra {
 
+class FigureLog;
 class RandomSource;
 
 // The pattern state, its picture and the run cycle, without any window:
 // the main window calls these from its handlers and shows what changed.
 class PatternEngine {
 public:
-    explicit PatternEngine(RandomSource &random);
+    // Given a log, notes in it every figure drawn since the picture was last
+    // cleared, so that they can be drawn again.
+    explicit PatternEngine(RandomSource &random, FigureLog *figures = nullptr);
 
     void load();
     // Starts a run when idle (clears the picture, draws fresh parameters 1–9
@@ -34,6 +37,7 @@ private:
     void clampParameters();
 
     RandomSource &m_random;
+    FigureLog *m_figures;
     PatternState m_state;
     Picture m_picture;
 };

@@ -41,13 +41,13 @@ PixelRect Picture::takeChangedArea()
     return changed;
 }
 
-long long Picture::toPixel(float coordinate)
+long long Picture::toPixel(double coordinate)
 {
     // Far beyond the surface every value is as good as another, but converting
-    // a float outside the range of long long (or NaN) would be undefined.
+    // a value outside the range of long long (or NaN) would be undefined.
     // fmax gives the bound for NaN.
     constexpr double farAway = 1e15;
-    const double rounded = std::nearbyint(double(coordinate));
+    const double rounded = std::nearbyint(coordinate);
     return (long long)std::fmin(std::fmax(rounded, -farAway), farAway);
 }
 

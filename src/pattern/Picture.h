@@ -28,8 +28,8 @@ public:
 
     PixelRect takeChangedArea();
 
-    // The pixel a single-precision coordinate falls on; may lie outside.
-    static long long toPixel(float coordinate);
+    // The pixel a coordinate falls on; may lie outside.
+    static long long toPixel(double coordinate);
     // 0xffRRGGBB of a colour value.
     static std::uint32_t toArgb(std::uint32_t colour);
 

@@ -1,8 +1,11 @@
 #include "ReferenceRenderer.h"
 #include "ScriptedRandom.h"
+#include "pattern/ClockRandom.h"
+#include "pattern/FigureLog.h"
 #include "pattern/PatternEngine.h"
 #include "pattern/PatternRenderer.h"
 #include "pattern/Picture.h"
+#include "pattern/ScaledPicture.h"
 #include "pattern/Trigonometry.h"
 
 #include <QTest>
@@ -19,6 +22,37 @@ static int inked(Picture &picture)
 {
     const int all = Picture::side * Picture::side;
     return all - int(std::count(picture.bits(), picture.bits() + all, Picture::background));
+}
+
+// Each point as a scale × scale block whose corner is scale times the point, rounded; what lies off the
+// surface is left out pixel by pixel.
+class BlockSink : public PlotSink {
+public:
+    explicit BlockSink(int scale) : scale(scale), side(Picture::side * scale), pixels(std::size_t(side) * side, Picture::background) {}
+    void plot(float x, float y, std::uint32_t colour) override
+    {
+        const double left = std::nearbyint(double(x) * scale);
+        const double top = std::nearbyint(double(y) * scale);
+        const std::uint32_t argb = 0xff000000u | (colour & 0xffu) << 16 | (colour & 0xff00u) | (colour >> 16 & 0xffu);
+        for (int row = 0; row < scale; ++row)
+            for (int column = 0; column < scale; ++column)
+                if (left + column >= 0 && left + column < side && top + row >= 0 && top + row < side)
+                    pixels[std::size_t(top + row) * side + std::size_t(left + column)] = argb;
+    }
+    const int scale;
+    const int side;
+    std::vector<std::uint32_t> pixels;
+};
+
+// Where two pictures of the same size first differ, or an empty string.
+static QString firstDifference(const std::uint32_t *a, const std::uint32_t *b, int side)
+{
+    const auto end = a + std::size_t(side) * side;
+    const auto at = std::mismatch(a, end, b);
+    if (at.first == end)
+        return QString();
+    const auto index = at.first - a;
+    return QStringLiteral("pixel %1,%2 is %3, not %4").arg(index % side).arg(index / side).arg(*at.first, 8, 16).arg(*at.second, 8, 16);
 }
 
 class PatternTest : public QObject {
@@ -119,6 +153,55 @@ private slots:
         QVERIFY(inked(engine.picture()) > 0);
         QVERIFY(engine.toggleRun());
         QCOMPARE(inked(engine.picture()), 0);
+    }
+
+    void redrawnAtScale_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("as on screen") << 1;
+        QTest::newRow("twice") << 2;
+        QTest::newRow("four times") << 4;
+    }
+
+    // Drawn again from the log, a run's picture is the step-by-step walk of every figure since the last
+    // clear, in its colour, each point a block at scale times its place; at 1 it is the picture on
+    // screen. The run is cleared by a new start and has its colour bounds changed half-way.
+    void redrawnAtScale()
+    {
+        QFETCH(int, scale);
+        ClockRandom random(20261210u);
+        FigureLog log;
+        PatternEngine engine(random, &log);
+        engine.load();
+        std::unique_ptr<BlockSink> expected;
+        const auto run = [&](int figures) {
+            for (int i = 0; i < figures; ++i) {
+                const ColourLevels pen = engine.state().pen.level;
+                engine.tick();
+                PatternState drawn = engine.state();
+                drawn.pen.level = pen;
+                referenceDrawPattern(drawn, *expected, sine, cosine);
+            }
+        };
+        engine.toggleRun();
+        expected = std::make_unique<BlockSink>(scale);
+        run(4);
+        engine.toggleRun();
+        engine.toggleRun();
+        expected = std::make_unique<BlockSink>(scale);
+        run(6);
+        engine.state().bounds = { { 100, 0, 40 }, { 120, 30, 255 } };
+        run(6);
+        QCOMPARE(log.size(), std::size_t(12));
+
+        ScaledPicture redrawn(scale);
+        QVERIFY(redrawFigures(log, redrawn, [](std::size_t) { return true; }));
+        const QString difference = firstDifference(redrawn.bits(), expected->pixels.data(), redrawn.side());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        if (scale == 1) {
+            const QString fromScreen = firstDifference(redrawn.bits(), engine.picture().bits(), Picture::side);
+            QVERIFY2(fromScreen.isEmpty(), qPrintable(fromScreen));
+        }
     }
 
     void plotRoundsAndClips_data()
