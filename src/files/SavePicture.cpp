@@ -6,7 +6,7 @@
 
 bool savePicture(const QImage &picture, const QString &path, QWidget *parent)
 {
-    const PictureFile::SaveResult result = PictureFile::writeBmp(picture, path);
+    const PictureFile::SaveResult result = PictureFile::writeImage(picture, path, "BMP");
     if (!result.ok())
         MessageBoxes::showError(parent, SavePath::failureMessage(path, PictureFile::reason(result)));
     return result.ok();

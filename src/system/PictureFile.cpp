@@ -41,9 +41,18 @@ QString reason(const SaveResult &result)
     return QString();
 }
 
-SaveResult writeBmp(const QImage &image, const QString &path)
+QByteArray encode(const QImage &image, const char *format)
 {
     Q_ASSERT(!image.isNull());
+    QByteArray bytes;
+    QBuffer encoded(&bytes);
+    if (!encoded.open(QIODevice::WriteOnly) || !image.save(&encoded, format))
+        return QByteArray();
+    return bytes;
+}
+
+SaveResult writeFile(const QByteArray &bytes, const QString &path)
+{
     if (path.isEmpty())
         return { Failure::FolderMissing, {} };
     // The system would read the name only up to this character, and Qt
@@ -53,14 +62,16 @@ SaveResult writeBmp(const QImage &image, const QString &path)
     // Here Qt refuses before asking the system, so no system error tells.
     if (QFileInfo(path).isDir())
         return { Failure::FolderInTheWay, {} };
+    return writeWhole(bytes, path);
+}
 
-    // Encoded first, so that every failure below is one of the file's.
-    QByteArray bmp;
-    QBuffer encoded(&bmp);
-    if (!encoded.open(QIODevice::WriteOnly) || !image.save(&encoded, "BMP"))
+SaveResult writeImage(const QImage &image, const QString &path, const char *format)
+{
+    // Encoded first, so that every failure of writeFile is one of the file's.
+    const QByteArray bytes = encode(image, format);
+    if (bytes.isEmpty())
         return { Failure::Other, {} };
-
-    return writeWhole(bmp, path);
+    return writeFile(bytes, path);
 }
 
 qint64 length(const QString &path)

@@ -35,15 +35,22 @@ struct SaveResult {
 // The reason for a failed write in Japanese, ready to show the user.
 QString reason(const SaveResult &result);
 
-// Writes the image as a BMP file through a temporary file in the same folder
-// that replaces the target only once complete, so a failed write leaves any
-// earlier file as it was and nothing else behind.
-SaveResult writeBmp(const QImage &image, const QString &path);
+// Writes the image in the format Qt names (such as "BMP" or "PNG") through a
+// temporary file in the same folder that replaces the target only once
+// complete, so a failed write leaves any earlier file as it was and nothing
+// else behind.
+SaveResult writeImage(const QImage &image, const QString &path, const char *format);
 
-// The system's part of writeBmp: the bytes as the whole file at path, or why
+// The image in the format Qt names; empty when Qt could not encode it.
+QByteArray encode(const QImage &image, const char *format);
+
+// The second half of writeImage: the encoded bytes as the file at path.
+SaveResult writeFile(const QByteArray &bytes, const QString &path);
+
+// The system's part of writeImage: the bytes as the whole file at path, or why
 // the system refused them. A name the system would take for something else,
 // such as a device, is refused before anything is written. The path holds no
-// NUL, which writeBmp refuses.
+// NUL, which writeImage refuses.
 SaveResult writeWhole(const QByteArray &bytes, const QString &path);
 
 // The class of a system's error code for a failed write (errno on Linux,
