@@ -1,5 +1,7 @@
 #include "main_window/MainWindow.h"
 
+#include "files/ExportDialog.h"
+#include "files/PictureExport.h"
 #include "files/SavePath.h"
 #include "files/SavePicture.h"
 #include "files/SavePictureDialog.h"
@@ -13,6 +15,7 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -30,7 +33,7 @@ constexpr int readoutLeft = 816;
 
 MainWindow::MainWindow(kaleidra::RandomSource &random, QWidget *parent)
     : QMainWindow(parent, frameKind)
-    , m_engine(random)
+    , m_engine(random, &m_figures)
 {
     setWindowTitle(QStringLiteral("カレイドラ"));
     setWindowIcon(Icons::program());
@@ -57,6 +60,8 @@ void MainWindow::buildMenus()
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     m_saveAction = fileMenu->addAction(QStringLiteral("上書き保存(&S)"), this, &MainWindow::save);
     fileMenu->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveAs)->setObjectName(QStringLiteral("saveAsAction"));
+    m_exportAction = fileMenu->addAction(QStringLiteral("エクスポート(&E)..."), this, &MainWindow::exportPicture);
+    m_exportAction->setObjectName(QStringLiteral("exportAction"));
     fileMenu->addAction(QStringLiteral("終了(&X)"), this, &MainWindow::quit);
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
@@ -143,6 +148,31 @@ void MainWindow::saveAs()
     });
     chooser.exec();
     Runtime::giveFocusBack(this);
+}
+
+void MainWindow::exportPicture()
+{
+    // The picture as it is now; the run goes on drawing meanwhile.
+    ExportJob job;
+    job.figures = m_figures;
+    job.screen = m_drawingArea->image().copy();
+    ExportDialog dialog(m_exportFolder, this);
+    dialog.move(WindowPlacement::quarterOfScreen(this));
+    dialog.setWindowModality(Qt::WindowModal);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    Runtime::giveFocusBack(this);
+    if (!chosen)
+        return;
+    job.scale = dialog.scale();
+    job.format = dialog.format();
+    job.path = dialog.path();
+    m_exportFolder = QFileInfo(job.path).absolutePath();
+
+    // One export at a time.
+    m_exportAction->setEnabled(false);
+    auto *exporting = new PictureExport(std::move(job), this);
+    connect(exporting, &PictureExport::finished, m_exportAction, [this] { m_exportAction->setEnabled(true); });
+    exporting->start();
 }
 
 void MainWindow::quit()

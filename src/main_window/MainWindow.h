@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pattern/FigureLog.h"
 #include "pattern/PatternEngine.h"
 #include "system/Runtime.h"
 
@@ -38,6 +39,8 @@ public:
 
     kaleidra::PatternEngine &engine() { return m_engine; }
     DrawingArea *drawingArea() const { return m_drawingArea; }
+    // Every figure since the picture was last cleared.
+    const kaleidra::FigureLog &figures() const { return m_figures; }
     QAction *saveAction() const { return m_saveAction; }
     // Where File > Save writes: the file the chooser saved last; empty before.
     QString savePath() const { return m_savePath; }
@@ -47,6 +50,7 @@ private slots:
     void tick();
     void save();
     void saveAs();
+    void exportPicture();
     void quit();
     void showHelpContents();
     void showAbout();
@@ -56,14 +60,19 @@ private:
     void buildControls();
     void loadStartValues();
 
+    // Before the engine, which notes every figure in it.
+    kaleidra::FigureLog m_figures;
     kaleidra::PatternEngine m_engine;
     QTimer m_clock { this };
     DrawingArea *m_drawingArea = nullptr;
     QPushButton *m_runButton = nullptr;
     ColourControls *m_colours = nullptr;
     QAction *m_saveAction = nullptr;
+    QAction *m_exportAction = nullptr;
     HelpKey *m_help = nullptr;
     QString m_savePath;
     // Every Save As opens here; the program never changes its current folder.
     const QString m_startFolder = Runtime::startFolder();
+    // Where the last export went in this run; the Pictures folder before.
+    QString m_exportFolder = Runtime::picturesFolder();
 };

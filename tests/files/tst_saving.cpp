@@ -1,4 +1,5 @@
 #include "files/FolderList.h"
+#include "files/PictureExport.h"
 #include "files/DriveList.h"
 #include "files/FileList.h"
 #include "files/SavePath.h"
@@ -254,6 +255,17 @@ private slots:
             } else
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         }, name == "sub" ? "chooser-error" : QString()), !reason.isEmpty());
+        // An export there, twice the size, fails for the same reason and leaves as little behind.
+        if (!reason.isEmpty()) {
+            ExportJob job;
+            job.figures = m_form->figures();
+            job.screen = picture();
+            job.scale = 2;
+            job.format = "BMP";
+            job.path = path;
+            const auto exported = writeExport(job, [](std::size_t) { return true; });
+            QCOMPARE(exported ? PictureFile::reason(*exported) : QString(), reason);
+        }
 #ifndef Q_OS_WIN
         QVERIFY(!asNobody || ::seteuid(0) == 0);
 #endif
