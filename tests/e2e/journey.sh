@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One start of the program, used as a user would: the sliders narrowed to pure red by keyboard, a run,
-# Save As while it draws, Save once stopped, Save As onto that file answered No, help beside the
-# window closed with Esc, and File > Exit during a run.
+# Save As while it draws, Save once stopped, the picture exported as shown and four times as large,
+# Save As onto that file answered No, help beside the window closed with Esc, and File > Exit during a run.
 source "$(dirname "$0")/lib.sh"
 if [ -z "${WINEPREFIX:-}" ]; then
     env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" 2>"$WORK/program.log" && status=0 || status=$?
@@ -74,6 +74,26 @@ rm "$PICTURE"
 menu f s
 within 20 file_is_screen || fail "File > Save did not write the picture shown"
 
+# export_to KEYS NAME: File > エクスポート by keyboard, KEYS in the size list, the file typed into the
+# system's save window (under Wine, Windows' own, which takes a Windows path).
+export_to() {
+    local path=$WORK/pictures/$2
+    [ -z "${WINEPREFIX:-}" ] || path="Z:${path//\//\\}"
+    menu f e
+    window_id "エクスポート" >/dev/null || fail "File > エクスポート opened no window"
+    keys alt+s $1 Return
+    sleep 1
+    keys End shift+Home && xdotool type --delay 40 "$path" && keys Return
+    within 20 gone "エクスポート" || fail "the export windows stayed open"
+}
+# As on screen it is the very picture Save wrote, read back by ImageMagick; four times as large, a new file.
+export_to Home shared.png
+within 20 test -s "$WORK/pictures/shared.png" || fail "エクスポート wrote no shared.png"
+[ "$(differing "$WORK/pictures/shared.png" "$PICTURE")" -eq 0 ] || fail "the exported PNG is not the picture Save wrote"
+export_to "Home Down Down" large.png
+within 20 test -s "$WORK/pictures/large.png" || fail "エクスポート wrote no large.png"
+[ "$(identify -format '%m %wx%h' "$WORK/pictures/large.png")" = "PNG 2520x2520" ] || fail "large.png is $(identify "$WORK/pictures/large.png")"
+
 # No closes the question and the chooser at once. A window manager busy meanwhile (here held still)
 # hands the keyboard to the closing chooser and so to none; under Wine, whose windows cannot ask for
 # it, one at full speed does. It must end with the main window, with no click to help.
@@ -127,4 +147,4 @@ if [ -z "${WINEPREFIX:-}" ]; then
     click_client 300 300 && keys alt+F4
     within 20 ended || fail "closing the main window left the program running with help open"
 fi
-echo "journey: kaleido.bmp saved, then saved again as shown; help with $dark dark pixels; exit 0"
+echo "journey: kaleido.bmp saved, then saved again as shown, and exported; help with $dark dark pixels; exit 0"
