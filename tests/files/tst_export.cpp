@@ -164,23 +164,15 @@ private slots:
         QCOMPARE(files(), QStringList());
     }
 
-    // The window as it first opens, and its two lists by keyboard: Alt+S and Alt+F reach them.
-    void windowLooksAndKeys()
+    // The window as it first opens, with a name for each list and a name of the moment to offer.
+    void windowLooks()
     {
         ExportDialog dialog(m_folder.path());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        auto *sizes = dialog.findChild<QComboBox *>(QStringLiteral("sizeList"));
-        auto *formats = dialog.findChild<QComboBox *>(QStringLiteral("formatList"));
         KALEIDRA_COMPARE_PICTURE(dialog.grab().toImage(), QStringLiteral("export"));
-        QTest::keyClick(&dialog, Qt::Key_F, Qt::AltModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
-        QCOMPARE(dialog.format(), QByteArray("BMP"));
-        QCOMPARE(dialog.scale(), 8);
-        QCOMPARE(sizes->accessibleName(), QStringLiteral("大きさ"));
-        QCOMPARE(formats->accessibleName(), QStringLiteral("形式"));
+        QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("sizeList"))->accessibleName(), QStringLiteral("大きさ"));
+        QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("formatList"))->accessibleName(), QStringLiteral("形式"));
         QCOMPARE(ExportDialog::proposedName(QDateTime(QDate(2026, 12, 9), QTime(18, 45, 0)), "png"), QStringLiteral("kaleidra-2026-12-09-184500.png"));
     }
 };

@@ -137,24 +137,6 @@ private slots:
         QCOMPARE(state.pen.level.red, 5);
     }
 
-    // Stopped, a tick draws nothing and changes nothing; a stop keeps the picture, a start clears it.
-    void tickOnlyWhileRunning()
-    {
-        ScriptedRandom random;
-        PatternEngine engine(random);
-        engine.load();
-        engine.state().pen.level.red = 200;
-        QVERIFY(engine.toggleRun());
-        engine.tick();
-        QVERIFY(!engine.toggleRun());
-        const int draws = random.draws();
-        QVERIFY(engine.tick().isEmpty());
-        QCOMPARE(random.draws(), draws);
-        QVERIFY(inked(engine.picture()) > 0);
-        QVERIFY(engine.toggleRun());
-        QCOMPARE(inked(engine.picture()), 0);
-    }
-
     void redrawnAtScale_data()
     {
         QTest::addColumn<int>("scale");
