@@ -33,9 +33,10 @@ private:
     std::vector<std::uint32_t> m_pixels;
 };
 
-// Draws the figures of the log again, in order, into picture. After each it
-// asks carryOn with the number drawn so far, and stops when told no; returns
-// whether every figure was drawn.
+// Draws the figures of the log again, in order, into picture, using every
+// core. After each it asks carryOn, on the calling thread, with the number
+// drawn so far, and stops when told no; returns whether every figure was
+// drawn.
 bool redrawFigures(const FigureLog &log, ScaledPicture &picture, const std::function<bool(std::size_t)> &carryOn);
 
 } // namespace kaleidra

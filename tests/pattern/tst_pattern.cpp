@@ -55,6 +55,40 @@ static QString firstDifference(const std::uint32_t *a, const std::uint32_t *b, i
     return QStringLiteral("pixel %1,%2 is %3, not %4").arg(index % side).arg(index / side).arg(*at.first, 8, 16).arg(*at.second, 8, 16);
 }
 
+// A run from a fixed seed: its log, the reference walk of each figure since the last clear, and the
+// picture on screen at its end.
+struct Run {
+    Run()
+    {
+        ClockRandom random(20261210u);
+        PatternEngine engine(random, &log);
+        engine.load();
+        const auto draw = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                const ColourLevels pen = engine.state().pen.level;
+                engine.tick();
+                PatternState drawn = engine.state();
+                drawn.pen.level = pen;
+                RecordingSink sink;
+                referenceDrawPattern(drawn, sink, sine, cosine);
+                figures.push_back(sink.points);
+            }
+        };
+        engine.toggleRun();
+        draw(4);
+        engine.toggleRun();
+        engine.toggleRun();
+        figures.clear();
+        draw(35);
+        engine.state().bounds = { { 100, 0, 40 }, { 120, 30, 255 } };
+        draw(35);
+        screen.assign(engine.picture().bits(), engine.picture().bits() + Picture::side * Picture::side);
+    }
+    FigureLog log;
+    std::vector<std::vector<PlottedPoint>> figures;
+    std::vector<std::uint32_t> screen;
+};
+
 class PatternTest : public QObject {
     Q_OBJECT
 
@@ -147,43 +181,22 @@ private slots:
 
     // Drawn again from the log, a run's picture is the step-by-step walk of every figure since the last
     // clear, in its colour, each point a block at scale times its place; at 1 it is the picture on
-    // screen. The run is cleared by a new start and has its colour bounds changed half-way.
+    // screen. The run is cleared by a new start and has its colour bounds changed half-way; it is long
+    // enough to be drawn again in several batches.
     void redrawnAtScale()
     {
         QFETCH(int, scale);
-        ClockRandom random(20261210u);
-        FigureLog log;
-        PatternEngine engine(random, &log);
-        engine.load();
-        std::unique_ptr<BlockSink> expected;
-        const auto run = [&](int figures) {
-            for (int i = 0; i < figures; ++i) {
-                const ColourLevels pen = engine.state().pen.level;
-                engine.tick();
-                PatternState drawn = engine.state();
-                drawn.pen.level = pen;
-                referenceDrawPattern(drawn, *expected, sine, cosine);
-            }
-        };
-        engine.toggleRun();
-        expected = std::make_unique<BlockSink>(scale);
-        run(4);
-        engine.toggleRun();
-        engine.toggleRun();
-        expected = std::make_unique<BlockSink>(scale);
-        run(6);
-        engine.state().bounds = { { 100, 0, 40 }, { 120, 30, 255 } };
-        run(6);
-        QCOMPARE(log.size(), std::size_t(12));
-
+        static const Run run;
+        BlockSink expected(scale);
+        for (const std::vector<PlottedPoint> &figure : run.figures)
+            for (const PlottedPoint &point : figure)
+                expected.plot(point.x, point.y, point.colour);
         ScaledPicture redrawn(scale);
-        QVERIFY(redrawFigures(log, redrawn, [](std::size_t) { return true; }));
-        const QString difference = firstDifference(redrawn.bits(), expected->pixels.data(), redrawn.side());
+        QVERIFY(redrawFigures(run.log, redrawn, [](std::size_t) { return true; }));
+        const QString difference = firstDifference(redrawn.bits(), expected.pixels.data(), redrawn.side());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        if (scale == 1) {
-            const QString fromScreen = firstDifference(redrawn.bits(), engine.picture().bits(), Picture::side);
-            QVERIFY2(fromScreen.isEmpty(), qPrintable(fromScreen));
-        }
+        const QString fromScreen = scale == 1 ? firstDifference(redrawn.bits(), run.screen.data(), Picture::side) : QString();
+        QVERIFY2(fromScreen.isEmpty(), qPrintable(fromScreen));
     }
 
     void plotRoundsAndClips_data()
