@@ -39,7 +39,7 @@ void giveFocusBack(QWidget *widget);
 void endProgram();
 
 // Whether the program, started with these arguments, has a display to open
-// its windows on.
+// its windows on: one that is named, and on X one that answers.
 bool hasDisplay(int argc, char *argv[]);
 
 // The same, saying on the standard error, in Japanese and English, where

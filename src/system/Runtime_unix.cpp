@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace Runtime {
 
@@ -32,7 +33,8 @@ bool canWriteIn(const QString &folder)
 }
 
 // Qt takes X or Wayland unless told of another platform, and reaches either
-// only through the variable naming its display.
+// only through the variable naming its display. Where X is the only way, the
+// display named must also answer: Qt would abort on one that is gone.
 bool hasDisplay(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -41,7 +43,14 @@ bool hasDisplay(int argc, char *argv[])
     }
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const bool xOrWayland = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
-    return !xOrWayland || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!xOrWayland || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
 }
 
 } // namespace Runtime
