@@ -86,9 +86,8 @@ void PictureExport::finish()
 {
     m_poll.stop();
     delete m_progress;
-    const bool written = m_result && m_result->ok();
-    if (m_result && !written)
+    if (m_result && !m_result->ok())
         MessageBoxes::showError(m_parent, SavePath::failureMessage(m_job.path, PictureFile::reason(*m_result)));
-    emit finished(m_job.path, written);
+    emit finished();
     deleteLater();
 }

@@ -52,7 +52,7 @@ public:
 
 signals:
     // Written, failed (and said so) or cancelled; the export is about to go.
-    void finished(const QString &path, bool written);
+    void finished();
 
 private:
     void showProgress();
