@@ -54,15 +54,14 @@ PictureExport::~PictureExport()
 
 void PictureExport::start()
 {
-    // The last step is writing the file.
+    // The last step, writing the file, ends with the export, so the dialog
+    // never reaches its end and closes or resets itself.
     const int steps = int(m_job.figures.size()) + 1;
     const int side = m_job.screen.width() * m_job.scale;
     m_progress = new QProgressDialog(QStringLiteral("%1 × %1 ピクセルの画像を書き出しています...").arg(side),
                                      QStringLiteral("キャンセル"), 0, steps, m_parent);
     m_progress->setObjectName(QStringLiteral("exportProgress"));
     m_progress->setWindowTitle(QStringLiteral("エクスポート"));
-    m_progress->setAutoClose(false);
-    m_progress->setAutoReset(false);
     m_progress->setMinimumDuration(500);
     connect(m_progress, &QProgressDialog::canceled, this, &PictureExport::cancel);
     // Counts the minimum duration from now.
