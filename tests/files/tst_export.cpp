@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(files(), QStringList());
     }
 
-    // The window as it first opens, with a name for each list and a name of the moment to offer.
+    // The window as it first opens, with a name for each list and a name of the moment to offer; キャンセル closes it.
     void windowLooks()
     {
         ExportDialog dialog(m_folder.path());
@@ -174,6 +174,8 @@ private slots:
         QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("sizeList"))->accessibleName(), QStringLiteral("大きさ"));
         QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("formatList"))->accessibleName(), QStringLiteral("形式"));
         QCOMPARE(ExportDialog::proposedName(QDateTime(QDate(2026, 12, 9), QTime(18, 45, 0)), "png"), QStringLiteral("kaleidra-2026-12-09-184500.png"));
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        QVERIFY2(!dialog.isVisible(), "キャンセル left the window open");
     }
 };
 
