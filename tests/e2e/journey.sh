@@ -8,9 +8,11 @@ if [ -z "${WINEPREFIX:-}" ]; then
     [ "$status" -eq 1 ] && grep -q "ディスプレイ" "$WORK/program.log" || fail "without a display: status $status, $(cat "$WORK/program.log")"
     env -u WAYLAND_DISPLAY DISPLAY=:987 "$PROGRAM" 2>"$WORK/program.log" && status=0 || status=$?
     [ "$status" -eq 1 ] && grep -q "ディスプレイ" "$WORK/program.log" || fail "with a display that is gone: status $status, $(cat "$WORK/program.log")"
-    # Told of a platform that needs none, it starts (and is ended here).
-    timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" -platform offscreen 2>/dev/null && status=0 || status=$?
+    # Told of a platform that needs none, it starts (and is ended here), even with a scale factor Qt
+    # cannot draw at, which it names and leaves aside.
+    timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY QT_SCALE_FACTOR=nan "$PROGRAM" -platform offscreen 2>"$WORK/program.log" && status=0 || status=$?
     [ "$status" -eq 124 ] || fail "with -platform offscreen and no display it ended by itself, status $status"
+    grep -q "QT_SCALE_FACTOR=nan は使えない倍率" "$WORK/program.log" || fail "QT_SCALE_FACTOR=nan was not named: $(cat "$WORK/program.log")"
 fi
 start_display
 mkdir "$WORK/pictures"

@@ -51,6 +51,7 @@ private slots:
         accepted("-window-id wins over -root", { "--root", "--window-id", "0x800B37" }, "0x800B37", Mode::Window, 0x800B37);
         accepted("-window-id before -root", { "-window-id", "5", "-root" }, unset, Mode::Window, 5);
         accepted("one window named twice", { "-window-id", "5", "-window-id", "0x5" }, unset, Mode::Window, 5);
+        accepted("the largest number", { "-window-id", "18446744073709551615" }, unset, Mode::Window, 18446744073709551615u);
 
         const QList<QStringList> refused {
             { "/p" }, { "/p:" }, { "/p", "12abc" }, { "/p", "0" }, { "/c:x" }, { "/sx" },
