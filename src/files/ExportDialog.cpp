@@ -1,5 +1,6 @@
 #include "files/ExportDialog.h"
 
+#include "pattern/Picture.h"
 #include "widgets/FocusRing.h"
 #include "widgets/Icons.h"
 
@@ -8,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -26,7 +26,6 @@ constexpr Format formats[] = {
 };
 
 constexpr int scales[] = { 1, 2, 4, 8 };
-constexpr int screenSide = 630;
 
 QComboBox *addChoice(QFormLayout *form, const QString &caption, const QString &accessibleName, const QString &objectName,
                      const QStringList &items)
@@ -54,7 +53,7 @@ ExportDialog::ExportDialog(const QString &folder, QWidget *parent)
     form->setSizeConstraint(QLayout::SetFixedSize);
     QStringList sizes;
     for (const int scale : scales) {
-        const QString side = QString::number(screenSide * scale);
+        const QString side = QString::number(kaleidra::Picture::side * scale);
         sizes << (scale == 1 ? QStringLiteral("%1 × %1 ピクセル（画面と同じ）").arg(side)
                              : QStringLiteral("%1 × %1 ピクセル（%2 倍）").arg(side).arg(scale));
     }
@@ -101,7 +100,6 @@ void ExportDialog::chooseFile()
     const Format &format = formats[m_formats->currentIndex()];
     const QString suffix = QString::fromLatin1(format.suffix);
     QFileDialog chooser(this, windowTitle(), m_folder, QString::fromUtf8(format.filter));
-    chooser.setObjectName(QStringLiteral("exportFileDialog"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
     // A name typed without an ending gets the format's.
