@@ -2,7 +2,6 @@
 #include "pattern/ClockRandom.h"
 #include "pattern/PatternEngine.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 

@@ -36,12 +36,6 @@ void ScaledPicture::plot(float x, float y, std::uint32_t colour)
     }
 }
 
-std::uint32_t ScaledPicture::pixel(int x, int y) const
-{
-    assert(x >= 0 && x < m_side && y >= 0 && y < m_side);
-    return m_pixels[std::size_t(y) * std::size_t(m_side) + std::size_t(x)];
-}
-
 namespace {
 
 // A figure's points, as drawPattern() gives them, to be plotted later.
@@ -87,9 +81,9 @@ bool redrawFigures(const FigureLog &log, ScaledPicture &picture, const std::func
         working.clear();
     };
 
+    if (log.size() > 0)
+        workOut(batches[0], 0);
     for (std::size_t first = 0, round = 0; first < log.size(); first += batchSize, ++round) {
-        if (first == 0)
-            workOut(batches[0], 0);
         finishWork();
         if (first + batchSize < log.size())
             workOut(batches[(round + 1) % 2], first + batchSize);

@@ -20,11 +20,9 @@ class ScaledPicture : public PlotSink {
 public:
     explicit ScaledPicture(int scale);
 
-    int scale() const { return m_scale; }
     int side() const { return m_side; }
     void plot(float x, float y, std::uint32_t colour) override;
 
-    std::uint32_t pixel(int x, int y) const;
     std::uint32_t *bits() { return m_pixels.data(); }
 
 private:
